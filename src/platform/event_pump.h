@@ -1,0 +1,8 @@
+#pragma once
+
+namespace chromadeck::platform {
+
+// Runs every pending window event (paints, clicks, key presses) and returns.
+void PumpEvents();
+
+}  // namespace chromadeck::platform

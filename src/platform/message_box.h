@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace chromadeck::platform {
+
+enum class MessageIcon { None, Information, Warning, Critical };
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    virtual void show(QWidget* parent, const QString& title, const QString& text,
+                      MessageIcon icon) = 0;
+};
+
+}  // namespace chromadeck::platform
