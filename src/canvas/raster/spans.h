@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+// Pen geometry is described as horizontal runs of pixels ("spans") handed to a small
+// callback: the same shapes then paint an image, count hits in tests, or feed any
+// other consumer. Coordinates are pixel centres: pixel (i, j) is the unit square
+// centred on (i, j). A pixel belongs to a shape when its centre lies strictly inside.
+namespace chromadeck::raster {
+
+// Rows top..bottom-1, columns left..right-1.
+struct ClipRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool isEmpty() const { return right <= left || bottom <= top; }
+    static ClipRect of(const QImage& image) { return {0, 0, image.width(), image.height()}; }
+    static ClipRect of(int width, int height) { return {0, 0, width, height}; }
+};
+
+// Rows whose centres lie strictly between lo and hi, clipped.
+inline bool openRows(double lo, double hi, const ClipRect& clip, int& first, int& last) {
+    const double f = std::floor(lo) + 1.0;
+    const double l = std::ceil(hi) - 1.0;
+    first = static_cast<int>(std::max(f, static_cast<double>(clip.top)));
+    last = static_cast<int>(std::min(l, static_cast<double>(clip.bottom - 1)));
+    return first <= last;
+}
+
+// Hands the pixels of row y whose centres lie strictly between lo and hi to the sink.
+template <typename Sink>
+inline void emitOpen(Sink& sink, int y, double lo, double hi, const ClipRect& clip) {
+    if (!(hi > lo)) return;
+    const double f = std::floor(lo) + 1.0;
+    const double l = std::ceil(hi) - 1.0;
+    const int first = static_cast<int>(std::max(f, static_cast<double>(clip.left)));
+    const int last = static_cast<int>(std::min(l, static_cast<double>(clip.right - 1)));
+    if (first <= last) sink(y, first, last);
+}
+
+// Paints spans in one opaque colour into an RGB32 image. Spans arrive clipped.
+class SpanWriter {
+public:
+    SpanWriter(QImage& image, QRgb colour)
+        : bits_(reinterpret_cast<std::uint32_t*>(image.bits())),
+          stride_(image.bytesPerLine() / 4),
+          colour_(colour | 0xFF000000u) {}
+
+    void operator()(int y, int x1, int x2) const {
+        std::uint32_t* row = bits_ + static_cast<std::ptrdiff_t>(y) * stride_;
+        std::fill(row + x1, row + x2 + 1, colour_);
+    }
+
+private:
+    std::uint32_t* bits_;
+    std::ptrdiff_t stride_;
+    std::uint32_t colour_;
+};
+
+// Counts covered pixels; tests use it to check shapes without an image.
+struct SpanCounter {
+    long long pixels = 0;
+    long long spans = 0;
+    void operator()(int, int x1, int x2) {
+        pixels += x2 - x1 + 1;
+        ++spans;
+    }
+};
+
+}  // namespace chromadeck::raster
