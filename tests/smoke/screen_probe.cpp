@@ -1,0 +1,55 @@
+// Screen probe for the smoke test: grabs one rectangle of the primary X
+// screen, prints a hash of its pixels and, when given a file name, saves
+// the rectangle as a PNG so a failed run can be looked at.
+//
+//   screen_probe X Y WIDTH HEIGHT [OUT.png]
+#include <QByteArrayView>
+#include <QCryptographicHash>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdio>
+
+namespace {
+
+int fail(const char* what) {
+    std::fprintf(stderr, "screen_probe: %s\n", what);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The point is to see what a real X server shows, never an offscreen copy.
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() != 5 && args.size() != 6) return fail("usage: X Y WIDTH HEIGHT [OUT.png]");
+
+    int rect[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        rect[i] = args[i + 1].toInt(&ok);
+        if (!ok) return fail("X, Y, WIDTH and HEIGHT must be integers");
+    }
+    const auto [x, y, width, height] = rect;
+    if (width <= 0 || height <= 0) return fail("the rectangle is empty");
+
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return fail("no screen");
+    // RGB32 fixes the unused byte at 0xff, so equal pictures hash equal.
+    const QImage image =
+        screen->grabWindow(0, x, y, width, height).toImage().convertToFormat(QImage::Format_RGB32);
+    if (image.size() != QSize(width, height)) return fail("the rectangle is not on the screen");
+
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int row = 0; row < image.height(); ++row) {
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(image.constScanLine(row)),
+                                    qsizetype(image.width()) * 4));
+    }
+    std::printf("%s\n", hash.result().toHex().constData());
+
+    if (args.size() == 6 && !image.save(args[5], "PNG")) return fail("could not write the PNG");
+    return 0;
+}

@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Starts Chromadeck in a private Xvfb (no window manager), left-clicks its
+# canvas and passes when the pixels around the click changed.
+#   smoke_test.sh CHROMADECK SCREEN_PROBE
+# Screenshots of the region before and after the click are left in the
+# current directory as smoke-before.png and smoke-after.png.
+set -euo pipefail
+
+app="$1"
+probe="$2"
+tmp="$(mktemp -d)"
+xvfb_pid=""
+app_pid=""
+
+cleanup() {
+    if [[ -n "$app_pid" ]]; then kill "$app_pid" 2>/dev/null || true; fi
+    if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    wait 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "SMOKE TEST FAILED: $*" >&2
+    if [[ -s "$tmp/app.log" ]]; then
+        echo "---- chromadeck output (last 60 lines) ----" >&2
+        tail -n 60 "$tmp/app.log" >&2
+    fi
+    exit 1
+}
+
+# require_running WHEN: fails, with chromadeck's exit status, once it has quit.
+require_running() {
+    kill -0 "$app_pid" 2>/dev/null && return 0
+    local status=0
+    wait "$app_pid" || status=$?
+    app_pid=""
+    fail "chromadeck exited $1 (exit status $status)"
+}
+
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/test installs it)"
+done
+
+# -displayfd: the server picks a free display number and writes it once it
+# accepts clients, so parallel runs and a developer's own display never clash.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    grep -qx '[0-9]\+' "$tmp/display" && break
+    sleep 0.1
+done
+grep -qx '[0-9]\+' "$tmp/display" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
+export DISPLAY=":$(cat "$tmp/display")"
+export QT_QPA_PLATFORM=xcb
+
+"$app" >"$tmp/app.log" 2>&1 &
+app_pid=$!
+
+# Look for the window a second at a time, so an early exit is reported at once.
+ids=""
+for _ in $(seq 60); do
+    require_running "before showing its window"
+    ids="$(timeout 1 xdotool search --sync --onlyvisible --name '^Chromadeck2\.0')" && break
+done
+[[ -n "$ids" ]] || fail "no window titled 'Chromadeck2.0...' appeared within 60 s"
+window="${ids%%$'\n'*}"
+
+# Window-relative click point: on the canvas for any window of 640x480 or
+# more, since the canvas starts about 116 px from the left edge.
+click_x=400
+click_y=300
+half=80 # the region checked is 160x160 around the click, inside the first ring drawn
+
+grab() {
+    "$probe" $((X + click_x - half)) $((Y + click_y - half)) $((2 * half)) $((2 * half)) "$@"
+}
+
+# With no window manager nobody maximises the window, and Qt leaves it at its
+# natural size; when that is too small to hold the canvas, do the window
+# manager's part and make it fill the screen.
+geometry="$(xdotool getwindowgeometry --shell "$window")" || fail "lost window $window"
+eval "$geometry" # sets X, Y, WIDTH, HEIGHT
+if ((WIDTH < 800 || HEIGHT < 500)); then
+    echo "Window is ${WIDTH}x${HEIGHT}; resizing it to fill the screen."
+    xdotool windowmove "$window" 0 0 windowsize "$window" 100% 100%
+fi
+
+# Wait until the window has stopped moving and the canvas has painted: the
+# same geometry and pixels on two looks half a second apart.
+previous=""
+settled=""
+for _ in $(seq 60); do
+    require_running "while starting up"
+    geometry="$(xdotool getwindowgeometry --shell "$window")" || fail "lost window $window"
+    eval "$geometry" # sets X, Y, WIDTH, HEIGHT
+    current="$X $Y $WIDTH $HEIGHT $(grab)"
+    if [[ "$current" == "$previous" ]]; then
+        settled=yes
+        break
+    fi
+    previous="$current"
+    sleep 0.5
+done
+[[ -n "$settled" ]] || fail "the window never settled (still changing after 30 s)"
+((WIDTH >= click_x + half && HEIGHT >= click_y + half)) ||
+    fail "window is only ${WIDTH}x${HEIGHT}, too small to click its canvas at ($click_x, $click_y)"
+
+before="$(grab smoke-before.png)"
+xdotool mousemove --window "$window" "$click_x" "$click_y" click 1
+after="$before"
+for _ in $(seq 40); do
+    sleep 0.25
+    require_running "after the click on its canvas"
+    after="$(grab smoke-after.png)"
+    [[ "$after" != "$before" ]] && break
+done
+[[ "$after" != "$before" ]] ||
+    fail "a left click at ($click_x, $click_y) did not change the canvas within 10 s" \
+        "(window ${WIDTH}x${HEIGHT} at $X,$Y; see smoke-before.png and smoke-after.png in $PWD)"
+
+sleep 0.5
+require_running "after drawing"
+echo "Smoke test passed: window ${WIDTH}x${HEIGHT} at $X,$Y; the click at ($click_x, $click_y) changed the canvas."
