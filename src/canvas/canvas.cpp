@@ -47,7 +47,9 @@ Canvas::~Canvas() = default;
 
 // ---- attributes
 
-void Canvas::setAutoRedraw(bool on) { autoRedraw_ = on; }
+void Canvas::setAutoRedraw(bool on) {
+    autoRedraw_ = on;
+}
 
 void Canvas::setAutoSize(bool on) {
     autoSize_ = on;
@@ -121,8 +123,12 @@ QSize Canvas::drawingSize() const {
     return QSize(std::max(0, width() - b), std::max(0, height() - b));
 }
 
-double Canvas::pixelXf(double x) const { return (x - scaleLeft_) * unitW_ / kTwipsPerPixel; }
-double Canvas::pixelYf(double y) const { return (y - scaleTop_) * unitH_ / kTwipsPerPixel; }
+double Canvas::pixelXf(double x) const {
+    return (x - scaleLeft_) * unitW_ / kTwipsPerPixel;
+}
+double Canvas::pixelYf(double y) const {
+    return (y - scaleTop_) * unitH_ / kTwipsPerPixel;
+}
 
 namespace {
 int clampedRound(double v) {
@@ -131,19 +137,34 @@ int clampedRound(double v) {
 }
 }  // namespace
 
-int Canvas::pixelX(double x) const { return clampedRound(pixelXf(x)); }
-int Canvas::pixelY(double y) const { return clampedRound(pixelYf(y)); }
-double Canvas::unitsToPixelsX(double length) const { return length * unitW_ / kTwipsPerPixel; }
-double Canvas::unitsToPixelsY(double length) const { return length * unitH_ / kTwipsPerPixel; }
-double Canvas::pixelsToUnitsX(double pixels) const { return pixels * kTwipsPerPixel / unitW_; }
-double Canvas::pixelsToUnitsY(double pixels) const { return pixels * kTwipsPerPixel / unitH_; }
+int Canvas::pixelX(double x) const {
+    return clampedRound(pixelXf(x));
+}
+int Canvas::pixelY(double y) const {
+    return clampedRound(pixelYf(y));
+}
+double Canvas::unitsToPixelsX(double length) const {
+    return length * unitW_ / kTwipsPerPixel;
+}
+double Canvas::unitsToPixelsY(double length) const {
+    return length * unitH_ / kTwipsPerPixel;
+}
+double Canvas::pixelsToUnitsX(double pixels) const {
+    return pixels * kTwipsPerPixel / unitW_;
+}
+double Canvas::pixelsToUnitsY(double pixels) const {
+    return pixels * kTwipsPerPixel / unitH_;
+}
 
 double Canvas::ScaleX(double value, int fromMode, int toMode) {
     const auto twipsPer = [](int mode) {
         switch (mode) {
-            case kPixels: return kTwipsPerPixel;
-            case kHimetric: return 1440.0 / 2540.0;
-            default: return 1.0;  // twips
+            case kPixels:
+                return kTwipsPerPixel;
+            case kHimetric:
+                return 1440.0 / 2540.0;
+            default:
+                return 1.0;  // twips
         }
     };
     return value * twipsPer(fromMode) / twipsPer(toMode);
@@ -160,7 +181,7 @@ void Canvas::paintBackground(QImage& image) const {
     }
 }
 
-void Canvas::ensureStoreCovers(QSize area) {
+void Canvas::ensureStoreCovers(QSize area) const {
     const QSize need(std::max({1, area.width(), store_.width()}),
                      std::max({1, area.height(), store_.height()}));
     if (store_.size() == need) return;
@@ -196,7 +217,13 @@ void Canvas::clearScreenLayer() {
     }
 }
 
+const QImage& Canvas::store() const {
+    ensureStoreCovers(drawingSize());
+    return store_;
+}
+
 QImage& Canvas::drawingTarget() {
+    ensureStoreCovers(drawingSize());
     if (autoRedraw_) return store_;
     if (screenLayer_.size() != store_.size()) {
         screenLayer_ = QImage(store_.size(), QImage::Format_ARGB32_Premultiplied);
@@ -215,10 +242,11 @@ void Canvas::markDrawn() {
 
 QImage Canvas::Image() const {
     const QSize area = drawingSize();
-    return store_.copy(0, 0, std::max(1, area.width()), std::max(1, area.height()));
+    return store().copy(0, 0, std::max(1, area.width()), std::max(1, area.height()));
 }
 
 void Canvas::Cls() {
+    ensureStoreCovers(drawingSize());
     if (autoRedraw_) {
         paintBackground(store_);
     }
@@ -246,10 +274,12 @@ void Canvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int b = borderWidth();
     const QSize area = drawingSize();
+    ensureStoreCovers(area);
     const QRect inner(b, b, area.width(), area.height());
     painter.fillRect(rect(), backColor_.toQColor());
     painter.drawImage(inner.topLeft(), store_, QRect(QPoint(0, 0), area));
-    if (screenLayerUsed_) painter.drawImage(inner.topLeft(), screenLayer_, QRect(QPoint(0, 0), area));
+    if (screenLayerUsed_)
+        painter.drawImage(inner.topLeft(), screenLayer_, QRect(QPoint(0, 0), area));
     if (b > 0) {
         // The sunken 3-D edge of a fixed single border.
         const QRect r = rect().adjusted(0, 0, -1, -1);

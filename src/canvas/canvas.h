@@ -20,7 +20,7 @@ namespace chromadeck {
 class Canvas : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // ScaleMode values and the HIMETRIC unit of picture sizes.
     static constexpr int kUser = 0;
     static constexpr int kTwips = 1;
@@ -133,14 +133,14 @@ public:
     QImage& drawingTarget();
     void markDrawn();
 
-signals:
+  signals:
     // Positions in canvas units; button 1 left, 2 right, 4 middle; shift 1, ctrl 2, alt 4.
     void MouseDown(int button, int shift, float x, float y);
     void MouseMove(int button, int shift, float x, float y);
     void MouseUp(int button, int shift, float x, float y);
     void DblClick();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -148,8 +148,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
-    void ensureStoreCovers(QSize area);
+  private:
+    // Grows the store to the drawing area; a hidden widget is resized without a resize
+    // event, so every access checks.
+    void ensureStoreCovers(QSize area) const;
+    const QImage& store() const;
     void rebuild();
     void paintBackground(QImage& image) const;
     void clearScreenLayer();
@@ -183,8 +186,8 @@ private:
 
     // The persistent image never shrinks, so drawing outside a smaller drawing area comes
     // back when the canvas grows again; the drawing area is its top-left part.
-    QImage store_;
-    QImage screenLayer_;  // ARGB32: transparent except for screen-only drawing
+    mutable QImage store_;
+    mutable QImage screenLayer_;  // ARGB32: transparent except for screen-only drawing
     bool screenLayerUsed_ = false;
     bool updatePending_ = false;
 };

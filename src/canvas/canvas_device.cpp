@@ -12,7 +12,7 @@ namespace chromadeck {
 RgbColor Canvas::GetPixel(int x, int y) const {
     const QSize area = drawingSize();
     if (x < 0 || y < 0 || x >= area.width() || y >= area.height()) return kNoPixel;
-    return RgbColor::fromQRgb(store_.pixel(x, y));
+    return RgbColor::fromQRgb(store().pixel(x, y));
 }
 
 void Canvas::BitBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy) {
@@ -20,9 +20,10 @@ void Canvas::BitBlt(int x, int y, int w, int h, const QImage& source, int sx, in
     const QSize area = drawingSize();
     // Clip to the drawing area, not to the larger store behind it.
     const int cw = std::min(w, area.width() - x), ch = std::min(h, area.height() - y);
-    const QImage src = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
-                           ? source
-                           : source.convertToFormat(QImage::Format_RGB32);
+    const QImage src =
+        source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+            ? source
+            : source.convertToFormat(QImage::Format_RGB32);
     raster::copyRect(target, x, y, cw, ch, src, sx, sy);
     markDrawn();
 }
@@ -31,9 +32,10 @@ void Canvas::TransparentBlt(int x, int y, int w, int h, const QImage& source, in
                             int sw, int sh, RgbColor mask) {
     QImage& target = drawingTarget();
     const QSize area = drawingSize();
-    const QImage src = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
-                           ? source
-                           : source.convertToFormat(QImage::Format_RGB32);
+    const QImage src =
+        source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+            ? source
+            : source.convertToFormat(QImage::Format_RGB32);
     // Clip on a view of the drawing area so that nothing lands in the hidden store.
     QImage view(target.bits(), area.width(), area.height(), target.bytesPerLine(), target.format());
     raster::transparentCopy(view, x, y, w, h, src, sx, sy, sw, sh, mask.toQRgb());
@@ -57,7 +59,9 @@ std::optional<LogicalFont> Canvas::SelectFont(const LogicalFont& font) {
     return previous;
 }
 
-void Canvas::RestoreFont(const std::optional<LogicalFont>& previous) { selectedFont_ = previous; }
+void Canvas::RestoreFont(const std::optional<LogicalFont>& previous) {
+    selectedFont_ = previous;
+}
 
 QFont Canvas::printFont() const {
     if (selectedFont_) return selectedFont_->toQFont();
@@ -68,7 +72,8 @@ void Canvas::Print(const QString& text) {
     const QFont font = printFont();
     const QFontMetricsF metrics(font);
     const double angle = selectedFont_ ? selectedFont_->angleDegrees() : 0.0;
-    const QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    const QStringList lines =
+        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
     const double x = pixelXf(currentX_), y = pixelYf(currentY_);
     {
         QImage& target = drawingTarget();

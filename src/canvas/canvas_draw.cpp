@@ -107,7 +107,9 @@ void Canvas::Circle(float x, float y, float radius, std::optional<RgbColor> colo
     markDrawn();
 }
 
-double Canvas::penCentreOf(double v) const { return raster::penCentre(v, drawWidth_); }
+double Canvas::penCentreOf(double v) const {
+    return raster::penCentre(v, drawWidth_);
+}
 
 void Canvas::PSet(float x, float y, std::optional<RgbColor> colour) {
     QImage& target = drawingTarget();
@@ -118,6 +120,8 @@ void Canvas::PSet(float x, float y, std::optional<RgbColor> colour) {
     markDrawn();
 }
 
-RgbColor Canvas::Point(float x, float y) const { return GetPixel(pixelX(x), pixelY(y)); }
+RgbColor Canvas::Point(float x, float y) const {
+    return GetPixel(pixelX(x), pixelY(y));
+}
 
 }  // namespace chromadeck

@@ -36,8 +36,12 @@ double roundHalfEven(double v) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-std::optional<Integer> toInteger(double v) { return roundInto<Integer>(v); }
-std::optional<Long> toLong(double v) { return roundInto<Long>(v); }
+std::optional<Integer> toInteger(double v) {
+    return roundInto<Integer>(v);
+}
+std::optional<Long> toLong(double v) {
+    return roundInto<Long>(v);
+}
 
 std::optional<double> parseNumber(const QString& text) {
     const QString t = text.trimmed();
@@ -69,9 +73,15 @@ std::optional<float> textToSingle(const QString& text) {
     return static_cast<float>(*v);
 }
 
-std::optional<double> textToDouble(const QString& text) { return parseNumber(text); }
+std::optional<double> textToDouble(const QString& text) {
+    return parseNumber(text);
+}
 
-QString numberText(double v) { return shortestText(v); }
-QString numberText(float v) { return shortestText(v); }
+QString numberText(double v) {
+    return shortestText(v);
+}
+QString numberText(float v) {
+    return shortestText(v);
+}
 
 }  // namespace chromadeck

@@ -10,7 +10,7 @@ namespace chromadeck {
 // run, so the same presses give the same colours, until the cut-out window's fill
 // reseeds it from the clock.
 class RandomSource {
-public:
+  public:
     RandomSource();
     explicit RandomSource(std::uint64_t seed);
 
@@ -21,7 +21,7 @@ public:
     // Draws taken since construction; tests count colours by it.
     std::uint64_t drawCount() const { return draws_; }
 
-private:
+  private:
     std::uint64_t state_;
     std::uint64_t draws_ = 0;
 };

@@ -4,8 +4,6 @@
 #include "canvas/random_source.h"
 #include "counted_loop.h"
 
-#include <cmath>
-
 namespace chromadeck {
 
 void BarFigure::DrawBarFigure(const MainPanelControls& panel, RandomSource& random) {
@@ -24,26 +22,10 @@ void BarFigure::DrawBarFigure(const MainPanelControls& panel, RandomSource& rand
             const auto bottom = textToInteger(panel.Combo5->currentText());
             if (!top || !bottom) return;
             canvas.PSet(x, *top);
-            BarStroke(canvas, x, *bottom, 50, -270);
+            BarStroke([&](Integer px, Integer py) { canvas.LineTo(px, py); }, x, *bottom, 50, -270);
             minStrokeLength = static_cast<Integer>(minStrokeLength - 1);
         }
     });
-}
-
-void BarFigure::BarStroke(Canvas& canvas, Integer x, Integer y, Integer length, Integer angle) {
-    // With a cut-off below 2 the lengths would stop shrinking at 1 and never end.
-    if (length < minStrokeLength || minStrokeLength < 2) {
-        canvas.LineTo(x, y);
-        return;
-    }
-    // The angle is multiplied by pi as it stands, not turned from degrees into radians.
-    const double theta = static_cast<double>(static_cast<float>(angle)) * double(3.1415927f);
-    const auto u = toInteger(length * std::cos(theta) + x);
-    const auto v = toInteger(length * std::sin(theta) + y);
-    const auto n = toInteger(length * 0.7071068);
-    if (!u || !v || !n) return;
-    BarStroke(canvas, x, y, *n, angle);
-    BarStroke(canvas, *u, *v, *n, angle);
 }
 
 }  // namespace chromadeck

@@ -20,8 +20,7 @@ void DrawCircleFigure(const MainPanelControls& panel, RandomSource& random, floa
     });
 }
 
-void DrawRectangleFigure(const MainPanelControls& panel, RandomSource& random, float X,
-                         float Y) {
+void DrawRectangleFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y) {
     Canvas& canvas = *panel.Picture1;
     const int halfWidth = panel.HScroll3->value();
     const auto step = textToInteger(panel.Combo3->currentText());

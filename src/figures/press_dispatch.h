@@ -12,7 +12,7 @@ class RandomSource;
 // What a press on the main canvas does, by mode. The sticker paste and the text stamp
 // belong to their own chapters; the window plugs them in here.
 class PressDispatcher {
-public:
+  public:
     PressDispatcher(const MainPanelControls& panel, RandomSource& random);
 
     std::function<void(float X, float Y)> pasteSticker;  // mode "5"
@@ -28,7 +28,7 @@ public:
 
     BarFigure& bars() { return bars_; }
 
-private:
+  private:
     MainPanelControls panel_;
     RandomSource& random_;
     BarFigure bars_;

@@ -57,7 +57,9 @@ void ClickableLabel::setBackColor(RgbColor colour) {
     setPalette(p);
 }
 
-void ClickableLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();

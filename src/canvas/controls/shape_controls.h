@@ -13,16 +13,16 @@ namespace chromadeck {
 // A 1-pixel line between two points of its container, in container pixels.
 class LineControl : public QWidget {
     Q_OBJECT
-public:
+  public:
     LineControl(RgbColor colour, QWidget* parent);
     void setEnds(double x1, double y1, double x2, double y2);
     QLineF ends() const { return ends_; }
     RgbColor colour() const { return colour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QLineF ends_;
     RgbColor colour_;
 };
@@ -30,36 +30,36 @@ private:
 // The outline of a rectangle, 1 pixel wide, drawn on the inside of its geometry.
 class ShapeControl : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ShapeControl(QWidget* parent, RgbColor colour = RGB(0, 0, 0));
     void setColour(RgbColor colour);
     RgbColor colour() const { return colour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     RgbColor colour_;
 };
 
 // A label that keeps its mouse presses (nothing underneath sees them) and reports clicks.
 class ClickableLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
     // The label's own background colour; unset means the platform's default.
     void setBackColor(RgbColor colour);
     bool hasBackColor() const { return hasBackColor_; }
     RgbColor BackColor() const { return backColor_; }
 
-signals:
+  signals:
     void Click();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool hasBackColor_ = false;
     RgbColor backColor_;
 };

@@ -11,7 +11,9 @@
 // Ends and outer corners are round; a box's inner corners stay square.
 namespace chromadeck::raster {
 
-inline double penCentre(double v, int width) { return width % 2 == 0 ? v - 0.5 : v; }
+inline double penCentre(double v, int width) {
+    return width % 2 == 0 ? v - 0.5 : v;
+}
 
 // A straight stroke from a to b with round ends.
 template <typename Sink>
@@ -40,8 +42,10 @@ void strokeSpans(double ax, double ay, double bx, double by, int width, const Cl
         const double y1 = std::min(ay, by), y2 = std::max(ay, by);
         for (int y = first; y <= last; ++y) {
             double half = h;
-            if (y < y1) half = std::sqrt(std::max(0.0, h2 - (y1 - y) * (y1 - y)));
-            else if (y > y2) half = std::sqrt(std::max(0.0, h2 - (y - y2) * (y - y2)));
+            if (y < y1)
+                half = std::sqrt(std::max(0.0, h2 - (y1 - y) * (y1 - y)));
+            else if (y > y2)
+                half = std::sqrt(std::max(0.0, h2 - (y - y2) * (y - y2)));
             emitOpen(sink, y, ax - half, ax + half, clip);
         }
         return;
@@ -93,8 +97,8 @@ void strokeSpans(double ax, double ay, double bx, double by, int width, const Cl
 // The outline of the axis-parallel rectangle with corners p1 and p2, the pen centred on
 // its edges: w/2 outside to w/2 inside, round outside corners, the inside untouched.
 template <typename Sink>
-void boxOutlineSpans(double x1, double y1, double x2, double y2, int width,
-                     const ClipRect& clip, Sink&& sink) {
+void boxOutlineSpans(double x1, double y1, double x2, double y2, int width, const ClipRect& clip,
+                     Sink&& sink) {
     if (width < 1 || clip.isEmpty()) return;
     const double h = width / 2.0;
     x1 = penCentre(x1, width);
@@ -125,8 +129,8 @@ void boxOutlineSpans(double x1, double y1, double x2, double y2, int width,
 // band between the ellipses w/2 outside and w/2 inside it. When the pen is wider than
 // the ellipse the band has no hole and the shape is a filled spot.
 template <typename Sink>
-void ellipseOutlineSpans(double cx, double cy, double a, double b, int width,
-                         const ClipRect& clip, Sink&& sink) {
+void ellipseOutlineSpans(double cx, double cy, double a, double b, int width, const ClipRect& clip,
+                         Sink&& sink) {
     if (width < 1 || clip.isEmpty()) return;
     const double h = width / 2.0;
     cx = penCentre(cx, width);

@@ -18,10 +18,26 @@ constexpr std::uint32_t kRgbMask = 0x00FFFFFFu;
 
 void copyRect(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx, int sy) {
     // Trim the block so that both the source and the destination rectangles are inside.
-    if (sx < 0) { dx -= sx; w += sx; sx = 0; }
-    if (sy < 0) { dy -= sy; h += sy; sy = 0; }
-    if (dx < 0) { sx -= dx; w += dx; dx = 0; }
-    if (dy < 0) { sy -= dy; h += dy; dy = 0; }
+    if (sx < 0) {
+        dx -= sx;
+        w += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        dy -= sy;
+        h += sy;
+        sy = 0;
+    }
+    if (dx < 0) {
+        sx -= dx;
+        w += dx;
+        dx = 0;
+    }
+    if (dy < 0) {
+        sy -= dy;
+        h += dy;
+        dy = 0;
+    }
     w = std::min({w, src.width() - sx, dst.width() - dx});
     h = std::min({h, src.height() - sy, dst.height() - dy});
     if (w <= 0 || h <= 0) return;
@@ -38,8 +54,8 @@ void copyRect(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int 
     }
 }
 
-void transparentCopy(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx,
-                     int sy, int sw, int sh, QRgb mask) {
+void transparentCopy(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx, int sy,
+                     int sw, int sh, QRgb mask) {
     if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
     const std::uint32_t key = mask & kRgbMask;
     const int x0 = std::max(0, -dx), x1 = std::min(w, dst.width() - dx);
@@ -71,7 +87,9 @@ long long floodFillSurface(QImage& image, int x, int y, QRgb target, QRgb fill,
 
     // Each seed is a pixel known to need filling; its whole run is filled, then the runs
     // above and below are scanned for new seeds.
-    struct Seed { int x, y; };
+    struct Seed {
+        int x, y;
+    };
     std::vector<Seed> stack{{x, y}};
     long long painted = 0;
     while (!stack.empty()) {

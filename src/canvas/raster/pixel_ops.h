@@ -15,8 +15,8 @@ void copyRect(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int 
 // Copies the sw x sh block at (sx, sy) of src into the w x h block at (dx, dy) of dst,
 // leaving out every source pixel whose colour equals mask (compared without alpha).
 // Unequal sizes are scaled by nearest pixel.
-void transparentCopy(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx,
-                     int sy, int sw, int sh, QRgb mask);
+void transparentCopy(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx, int sy,
+                     int sw, int sh, QRgb mask);
 
 // Repaints with fill every pixel of exactly the colour target that is connected to
 // (x, y) through its four edge neighbours; (x, y) itself must have that colour.

@@ -46,7 +46,7 @@ inline void emitOpen(Sink& sink, int y, double lo, double hi, const ClipRect& cl
 
 // Paints spans in one opaque colour into an RGB32 image. Spans arrive clipped.
 class SpanWriter {
-public:
+  public:
     SpanWriter(QImage& image, QRgb colour)
         : bits_(reinterpret_cast<std::uint32_t*>(image.bits())),
           stride_(image.bytesPerLine() / 4),
@@ -57,7 +57,7 @@ public:
         std::fill(row + x1, row + x2 + 1, colour_);
     }
 
-private:
+  private:
     std::uint32_t* bits_;
     std::ptrdiff_t stride_;
     std::uint32_t colour_;
