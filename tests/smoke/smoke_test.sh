@@ -51,8 +51,11 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 grep -qx '[0-9]\+' "$tmp/display" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-export DISPLAY=":$(cat "$tmp/display")"
+DISPLAY=":$(cat "$tmp/display")"
+export DISPLAY
 export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$tmp/runtime" # Qt warns on every start without one
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 "$app" >"$tmp/app.log" 2>&1 &
 app_pid=$!
