@@ -111,16 +111,30 @@ void boxOutlineSpans(double x1, double y1, double x2, double y2, int width, cons
     if (!openRows(y1 - h, y2 + h, clip, first, last)) return;
     const double h2 = h * h;
     const bool sidesMeet = x1 + h >= x2 - h;
+    // Between the corners every row is one of three runs; work them out once, since a
+    // figure may draw millions of these outlines.
+    struct Run {
+        int first = 0, last = -1;
+    };
+    const auto clipRun = [&](double lo, double hi) {
+        Run r;
+        r.first = static_cast<int>(std::max(std::floor(lo) + 1.0, double(clip.left)));
+        r.last = static_cast<int>(std::min(std::ceil(hi) - 1.0, double(clip.right - 1)));
+        return r;
+    };
+    const Run full = clipRun(x1 - h, x2 + h);
+    const Run left = clipRun(x1 - h, x1 + h);
+    const Run right = clipRun(x2 - h, x2 + h);
     for (int y = first; y <= last; ++y) {
         if (y < y1 || y > y2) {
             const double dy = y < y1 ? y1 - y : y - y2;
             const double half = std::sqrt(std::max(0.0, h2 - dy * dy));
             emitOpen(sink, y, x1 - half, x2 + half, clip);
         } else if (y - y1 < h || y2 - y < h || sidesMeet) {
-            emitOpen(sink, y, x1 - h, x2 + h, clip);
+            if (full.first <= full.last) sink(y, full.first, full.last);
         } else {
-            emitOpen(sink, y, x1 - h, x1 + h, clip);
-            emitOpen(sink, y, x2 - h, x2 + h, clip);
+            if (left.first <= left.last) sink(y, left.first, left.last);
+            if (right.first <= right.last) sink(y, right.first, right.last);
         }
     }
 }
