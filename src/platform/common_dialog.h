@@ -14,7 +14,7 @@ namespace chromadeck::platform {
 // confirmed; a cancelled dialog leaves every remembered value as it was, so a caller
 // that acts only on a confirmed answer never loads, writes or recolours on a cancel.
 class CommonDialog {
-public:
+  public:
     CommonDialog(DialogBackend& backend, QWidget* owner);
 
     // Filters are written "Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*": caption|pattern pairs.
@@ -31,7 +31,7 @@ public:
     bool ShowColor();
     bool ShowFont();
 
-private:
+  private:
     FileRequest request() const;
 
     DialogBackend& backend_;

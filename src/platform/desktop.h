@@ -5,7 +5,7 @@
 namespace chromadeck::platform {
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     // Asks the desktop to open the address; false when it could not.
     virtual bool openUrl(const QUrl& url) = 0;

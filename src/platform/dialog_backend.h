@@ -28,7 +28,7 @@ struct FileRequest {
 
 // Asks the user. Every answer is empty when the user cancels.
 class DialogBackend {
-public:
+  public:
     virtual ~DialogBackend() = default;
     virtual std::optional<QString> openFile(const FileRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileRequest& request) = 0;

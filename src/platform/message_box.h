@@ -9,7 +9,7 @@ namespace chromadeck::platform {
 enum class MessageIcon { None, Information, Warning, Critical };
 
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     virtual void show(QWidget* parent, const QString& title, const QString& text,
                       MessageIcon icon) = 0;

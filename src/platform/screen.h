@@ -13,7 +13,7 @@ inline constexpr int kTwipsPerPixel = 15;
 
 // The primary screen as the program sees it.
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
 
     int TwipsPerPixelX() const { return kTwipsPerPixel; }

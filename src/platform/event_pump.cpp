@@ -1,0 +1,11 @@
+#include "event_pump.h"
+
+#include <QCoreApplication>
+
+namespace chromadeck::platform {
+
+void PumpEvents() {
+    QCoreApplication::processEvents();
+}
+
+}  // namespace chromadeck::platform

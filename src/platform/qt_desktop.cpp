@@ -1,0 +1,11 @@
+#include "qt_desktop.h"
+
+#include <QDesktopServices>
+
+namespace chromadeck::platform {
+
+bool QtDesktop::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+}  // namespace chromadeck::platform

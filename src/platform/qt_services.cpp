@@ -1,0 +1,9 @@
+#include "qt_services.h"
+
+namespace chromadeck::platform {
+
+Services QtServices::services() {
+    return Services{dialogs_, messages_, screen_, desktop_};
+}
+
+}  // namespace chromadeck::platform
