@@ -1,0 +1,241 @@
+// Reading pictures of every kind the program opens, and writing the 24-bit bitmaps it
+// saves, including the failures a user can run into.
+#include "platform/picture_io.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace chromadeck::platform;
+
+namespace {
+
+// Every pixel different, so a flipped row, a swapped channel or a lost column shows.
+QImage testPicture() {
+    QImage image(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) image.setPixel(x, y, qRgb(40 * x, 70 * y, 255 - 9 * x * y));
+    return image;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void loadsEveryFormat_data();
+    void loadsEveryFormat();
+    void keepsStoredOrientation();
+    void unreadableFilesAreErrors_data();
+    void unreadableFilesAreErrors();
+    void savesTwentyFourBitBitmap_data();
+    void savesTwentyFourBitBitmap();
+    void savesUnderExactlyTheGivenName();
+    void failedSaveLeavesNoFileAndKeepsTheOld_data();
+    void failedSaveLeavesNoFileAndKeepsTheOld();
+
+  private:
+    QTemporaryDir dir_;
+};
+
+void PicturesTest::loadsEveryFormat_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QImage>("expected");
+    QTest::addColumn<int>("tolerance");
+    const QImage picture = testPicture();
+    QByteArray png, bmp;
+    QBuffer pngBuffer(&png), bmpBuffer(&bmp);
+    // With an alpha channel, as PNGs from other programs often have.
+    QVERIFY(pngBuffer.open(QIODevice::WriteOnly) &&
+            picture.convertToFormat(QImage::Format_ARGB32).save(&pngBuffer, "png"));
+    QVERIFY(bmpBuffer.open(QIODevice::WriteOnly) && picture.save(&bmpBuffer, "bmp"));
+    QTest::newRow("png") << "p.png" << png << picture << 0;
+    QTest::newRow("bmp") << "p.bmp" << bmp << picture << 0;
+    QTest::newRow("png named bmp") << "png.bmp" << png << picture << 0;  // contents decide
+
+    // Qt writes no GIF: 3 x 2 pixels, red green blue / white blue green, by hand.
+    QImage gif(3, 2, QImage::Format_RGB32);
+    const QRgb gifPixels[] = {qRgb(255, 0, 0),     qRgb(0, 255, 0), qRgb(0, 0, 255),
+                              qRgb(255, 255, 255), qRgb(0, 0, 255), qRgb(0, 255, 0)};
+    for (int i = 0; i < 6; ++i) gif.setPixel(i % 3, i / 3, gifPixels[i]);
+    QTest::newRow("gif") << "p.gif"
+                         << QByteArray::fromHex(
+                                "47494638396103000200f10000ff000000ff000000ffffffff"
+                                "2c0000000003000200000809000104103040408080003b")
+                         << gif << 0;
+
+    QImage flat(16, 16, QImage::Format_RGB32);  // a flat colour survives compression
+    flat.fill(qRgb(200, 40, 90));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && flat.save(&buffer, "jpeg", 95));
+    QTest::newRow("jpeg") << "p.jpg" << jpeg << flat << 12;
+}
+
+void PicturesTest::loadsEveryFormat() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QImage, expected);
+    QFETCH(int, tolerance);
+    const QString path = dir_.filePath(name);
+    QVERIFY(writeAll(path, bytes));
+
+    const LoadedPicture loaded = LoadPicture(path);
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+    QCOMPARE(loaded.image.format(), QImage::Format_RGB32);
+    QCOMPARE(loaded.image.size(), expected.size());
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb got = loaded.image.pixel(x, y), want = expected.pixel(x, y);
+            QVERIFY2(qAbs(qRed(got) - qRed(want)) <= tolerance &&
+                         qAbs(qGreen(got) - qGreen(want)) <= tolerance &&
+                         qAbs(qBlue(got) - qBlue(want)) <= tolerance,
+                     qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+        }
+}
+
+void PicturesTest::keepsStoredOrientation() {
+    // A landscape photo tagged "turn a quarter to the right" (Exif orientation 6) keeps
+    // its stored size, as other programs report it.
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) &&
+            QImage(40, 10, QImage::Format_RGB32).save(&buffer, "jpeg"));
+    jpeg.insert(2, QByteArray::fromHex("ffe10022457869660000"                 // APP1 "Exif"
+                                       "49492a00080000000100"                 // one tag
+                                       "12010300010000000600000000000000"));  // orientation 6
+    const QString path = dir_.filePath("turned.jpg");
+    QVERIFY(writeAll(path, jpeg));
+
+    QImageReader turning(path);
+    turning.setAutoTransform(true);
+    QCOMPARE(turning.read().size(), QSize(10, 40));  // the tag is understood
+    QCOMPARE(LoadPicture(path).image.size(), QSize(40, 10));
+}
+
+void PicturesTest::unreadableFilesAreErrors_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");  // empty: no file at all
+    QTest::newRow("missing") << "missing.bmp" << QByteArray();
+    QTest::newRow("garbage bmp") << "garbage.bmp" << QByteArray("BM this is not a picture");
+    QTest::newRow("broken png") << "garbage.png" << QByteArray("\x89PNG\r\n\x1a\nbroken");
+}
+
+void PicturesTest::unreadableFilesAreErrors() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    const QString path = dir_.filePath(name);
+    if (!bytes.isEmpty()) QVERIFY(writeAll(path, bytes));
+
+    const LoadedPicture loaded = LoadPicture(path);
+    QVERIFY(!loaded.error.trimmed().isEmpty());
+    QVERIFY(loaded.image.isNull());
+
+    const LoadedPicture none = LoadPicture(QString());  // the empty picture is no error
+    QVERIFY(none.ok() && none.image.isNull());
+}
+
+void PicturesTest::savesTwentyFourBitBitmap_data() {
+    QTest::addColumn<QImage>("image");
+    QTest::newRow("rgb32") << testPicture();
+    QTest::newRow("argb32") << testPicture().convertToFormat(QImage::Format_ARGB32);
+    QImage twoColours(7, 2, QImage::Format_Indexed8);  // Qt would store 4 bits per pixel
+    twoColours.setColorTable({qRgb(255, 0, 0), qRgb(0, 0, 255)});
+    twoColours.fill(0);
+    twoColours.setPixel(3, 1, 1);
+    QTest::newRow("indexed") << twoColours;
+}
+
+void PicturesTest::savesTwentyFourBitBitmap() {
+    QFETCH(QImage, image);
+    const QString path = dir_.filePath(QStringLiteral("%1.bmp").arg(QTest::currentDataTag()));
+    QCOMPARE(SavePictureBmp(image, path), QString());
+
+    const QByteArray b = readAll(path);
+    const int rowBytes = (image.width() * 3 + 3) / 4 * 4;
+    QCOMPARE(b.size(), 54 + rowBytes * image.height());
+    QCOMPARE(b.left(2), "BM");
+    QCOMPARE(qFromLittleEndian<qint32>(b.constData() + 14), 40);  // BITMAPINFOHEADER
+    QCOMPARE(qFromLittleEndian<qint32>(b.constData() + 18), image.width());
+    QCOMPARE(qFromLittleEndian<quint16>(b.constData() + 28), 24);  // bits per pixel
+    QCOMPARE(qFromLittleEndian<qint32>(b.constData() + 30), 0);    // uncompressed
+    QCOMPARE(LoadPicture(path).image, image.convertToFormat(QImage::Format_RGB32));
+}
+
+void PicturesTest::savesUnderExactlyTheGivenName() {
+    const QString bare = dir_.filePath("drawing");
+    QCOMPARE(SavePictureBmp(testPicture(), bare), QString());
+    QVERIFY(QFile::exists(bare) && !QFile::exists(bare + ".bmp"));
+
+    const QString unicode = dir_.filePath(QStringLiteral("画图 – Übung.bmp"));
+    QCOMPARE(SavePictureBmp(testPicture(), unicode), QString());
+    QImage green = testPicture();
+    green.fill(Qt::green);
+    QCOMPARE(SavePictureBmp(green, unicode), QString());  // replaces the file
+    QVERIFY(QDir(dir_.path()).entryList().contains(QStringLiteral("画图 – Übung.bmp")));
+    QCOMPARE(LoadPicture(unicode).image, green);
+}
+
+void PicturesTest::failedSaveLeavesNoFileAndKeepsTheOld_data() {
+    QTest::addColumn<QString>("target");  // relative to a fresh folder
+    QTest::addColumn<QString>("setup");
+    QTest::newRow("nothing to save") << "old.bmp"
+                                     << "null picture";
+    QTest::newRow("a folder by that name") << "old"
+                                           << "folder";
+    QTest::newRow("missing folder") << "no/such/folder/p.bmp"
+                                    << "";
+    QTest::newRow("folder is a file") << "old.bmp/p.bmp"
+                                      << "";
+    QTest::newRow("read-only folder") << "locked/old.bmp"
+                                      << "read-only";
+    QTest::newRow("system folder") << "/proc/p.bmp"
+                                   << "";
+}
+
+void PicturesTest::failedSaveLeavesNoFileAndKeepsTheOld() {
+    QFETCH(QString, target);
+    QFETCH(QString, setup);
+    QTemporaryDir dir;
+    const QDir top(dir.path());
+    QVERIFY(writeAll(top.filePath("old.bmp"), "precious"));
+    if (setup == "folder") QVERIFY(top.mkdir("old"));
+    if (setup == "read-only") {
+        QVERIFY(top.mkdir("locked") && writeAll(top.filePath("locked/old.bmp"), "precious"));
+        QFile::setPermissions(top.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        if (writeAll(top.filePath("locked/probe"), "")) QSKIP("this user writes anywhere");
+    }
+    const QString path = top.filePath(target);
+    const QString folder = QFileInfo(path).path();
+    const bool ours = folder.startsWith(dir.path());  // /proc's listing changes by itself
+    const QStringList before = QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+
+    const QImage picture = setup == "null picture" ? QImage() : testPicture();
+    QVERIFY(!SavePictureBmp(picture, path).isEmpty());
+
+    if (ours) QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+    if (!ours) QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(readAll(top.filePath("old.bmp")), "precious");
+    if (setup == "read-only") {
+        QCOMPARE(readAll(top.filePath(target)), "precious");
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+QTEST_MAIN(PicturesTest)
+#include "tst_pictures.moc"

@@ -1,0 +1,120 @@
+// Cursor codes, the screen-wide override and the offscreen platform's 1920 x 1080 screen.
+#include "platform/cursors.h"
+#include "platform/qt_screen.h"
+#include "platform/scripted_services.h"
+
+#include <QtTest>
+
+using namespace chromadeck::platform;
+
+namespace {
+
+// The shape on top of the application's override stack, or -1 when there is none.
+int overrideShape() {
+    const QCursor* c = QGuiApplication::overrideCursor();
+    return c ? int(c->shape()) : -1;
+}
+
+}  // namespace
+
+class ScreenTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void codesMapToShapes_data();
+    void codesMapToShapes();
+    void screenCursorKeepsOneOverride();
+    void qtScreenIsThePrimaryScreen();
+    void scriptedScreen();
+};
+
+void ScreenTest::codesMapToShapes_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<Qt::CursorShape>("shape");
+    const std::pair<int, Qt::CursorShape> table[] = {
+        {0, Qt::ArrowCursor},   {1, Qt::ArrowCursor},     {2, Qt::CrossCursor},
+        {3, Qt::IBeamCursor},   {5, Qt::SizeAllCursor},   {6, Qt::SizeBDiagCursor},
+        {7, Qt::SizeVerCursor}, {8, Qt::SizeFDiagCursor}, {9, Qt::SizeHorCursor},
+        {11, Qt::WaitCursor},   {4, Qt::ArrowCursor},     {10, Qt::ArrowCursor},
+        {-1, Qt::ArrowCursor},  {99, Qt::ArrowCursor}};
+    for (auto [code, shape] : table) QTest::addRow("code %d", code) << code << shape;
+}
+
+void ScreenTest::codesMapToShapes() {
+    QFETCH(int, code);
+    QFETCH(Qt::CursorShape, shape);
+    QCOMPARE(cursorShapeForCode(code), shape);
+
+    // A control's own pointer; code 0 hands it back its parent's.
+    QWidget parent;
+    QWidget* child = new QWidget(&parent);
+    parent.setCursor(Qt::PointingHandCursor);
+    applyMousePointer(child, code);
+    QCOMPARE(child->cursor().shape(), code == 0 ? Qt::PointingHandCursor : shape);
+}
+
+void ScreenTest::screenCursorKeepsOneOverride() {
+    QGuiApplication::setOverrideCursor(Qt::OpenHandCursor);  // someone else's, beneath ours
+    {
+        ScreenCursor cursor;
+        cursor.set(0);  // nothing of ours to take away
+        QCOMPARE(overrideShape(), int(Qt::OpenHandCursor));
+        cursor.set(11);
+        QCOMPARE(overrideShape(), int(Qt::WaitCursor));
+        cursor.set(2);
+        cursor.set(9);
+        QCOMPARE(overrideShape(), int(Qt::SizeHorCursor));
+        QCOMPARE(cursor.code(), 9);
+        cursor.set(0);  // one restore: the changes did not pile up
+        QCOMPARE(overrideShape(), int(Qt::OpenHandCursor));
+        cursor.set(3);
+    }
+    QCOMPARE(overrideShape(), int(Qt::OpenHandCursor));  // the destructor took ours away
+    QGuiApplication::restoreOverrideCursor();
+    QCOMPARE(overrideShape(), -1);
+}
+
+void ScreenTest::qtScreenIsThePrimaryScreen() {
+    QtScreen screen;
+    QCOMPARE(screen.sizePixels(), QSize(1920, 1080));
+    QCOMPARE(screen.Width(), 1920.0 * 15);
+
+    // A window on the screen shows in the copy, where the window is.
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    window.setStyleSheet("background: rgb(250, 10, 20)");
+    window.setGeometry(300, 200, 120, 80);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    std::optional<QImage> shot;
+    QTRY_VERIFY((shot = screen.grab()) && shot->pixel(350, 230) == qRgb(250, 10, 20));
+    QCOMPARE(shot->size(), QSize(1920, 1080));
+    QCOMPARE(shot->format(), QImage::Format_RGB32);
+
+    screen.setMousePointer(11);
+    QCOMPARE(screen.MousePointer(), 11);
+    QCOMPARE(overrideShape(), int(Qt::WaitCursor));
+    screen.setMousePointer(0);
+    QCOMPARE(overrideShape(), -1);
+}
+
+void ScreenTest::scriptedScreen() {
+    ScriptedScreen screen;
+    QCOMPARE(screen.sizePixels(), QSize(1920, 1080));
+    screen.size = QSize(640, 480);
+    QCOMPARE(screen.grab()->size(), QSize(640, 480));
+    QImage own(3, 3, QImage::Format_RGB32);
+    own.fill(Qt::blue);
+    screen.picture = own;
+    QCOMPARE(screen.grab(), std::optional<QImage>(own));
+    screen.refuseGrab = true;
+    QCOMPARE(screen.grab(), std::nullopt);
+
+    screen.setMousePointer(5);  // goes through the real override
+    QCOMPARE(overrideShape(), int(Qt::SizeAllCursor));
+    screen.setMousePointer(0);
+    QCOMPARE(overrideShape(), -1);
+    QCOMPARE(screen.pointerCodes, std::vector<int>({5, 0}));
+}
+
+QTEST_MAIN(ScreenTest)
+#include "tst_screen.moc"
