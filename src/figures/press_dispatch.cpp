@@ -5,6 +5,7 @@
 #include "canvas/numeric.h"
 #include "canvas_mode.h"
 #include "concentric_figures.h"
+#include "fast_figures.h"
 #include "platform/screen.h"
 
 namespace chromadeck {
@@ -28,13 +29,13 @@ void PressDispatcher::Picture1_MouseDown(int, int, float X, float Y) {
         panel_.Line2->setVisible(false);
         panel_.Line1->setVisible(false);
         showBarGroup(panel_);
-        bars_.DrawBarFigure(panel_, random_);
+        DrawBarFigureFast(bars_, panel_, random_);
         panel_.Text5->setVisible(false);
         canvas.setMousePointer(0);
     } else if (mode == u"3") {
         canvas.setMousePointer(1);
         showBarGroup(panel_);
-        DrawRectangleFigure(panel_, random_, X, Y);
+        DrawRectangleFigureFast(panel_, random_, X, Y);
         panel_.Text5->setVisible(false);
     } else if (mode == u"4") {
         canvas.setMousePointer(1);

@@ -96,47 +96,87 @@ void strokeSpans(double ax, double ay, double bx, double by, int width, const Cl
 
 // The outline of the axis-parallel rectangle with corners p1 and p2, the pen centred on
 // its edges: w/2 outside to w/2 inside, round outside corners, the inside untouched.
+// Row by row, so that callers who reason about what lies under what can ask for one row.
+class BoxOutline {
+  public:
+    struct Run {
+        int first = 0, last = -1;
+        bool isEmpty() const { return last < first; }
+    };
+
+    BoxOutline(double x1, double y1, double x2, double y2, int width, const ClipRect& clip)
+        : clip_(clip), h_(width / 2.0), h2_(h_ * h_) {
+        x1_ = penCentre(x1, width);
+        y1_ = penCentre(y1, width);
+        x2_ = penCentre(x2, width);
+        y2_ = penCentre(y2, width);
+        if (x1_ > x2_) std::swap(x1_, x2_);
+        if (y1_ > y2_) std::swap(y1_, y2_);
+        valid_ = width >= 1 && !clip.isEmpty() && openRows(y1_ - h_, y2_ + h_, clip, first_, last_);
+        sidesMeet_ = x1_ + h_ >= x2_ - h_;
+        // Between the corners every row is one of three runs: work them out once, since a
+        // figure may draw millions of these outlines.
+        full_ = clipped(x1_ - h_, x2_ + h_);
+        left_ = clipped(x1_ - h_, x1_ + h_);
+        right_ = clipped(x2_ - h_, x2_ + h_);
+        // The untouched inside of a straight middle row: pixels between the two side runs.
+        hole_.first = static_cast<int>(std::max(std::ceil(x1_ + h_), double(clip.left)));
+        hole_.last = static_cast<int>(std::min(std::floor(x2_ - h_), double(clip.right - 1)));
+    }
+
+    // Rows the outline touches, inside the clip.
+    bool rows(int& first, int& last) const {
+        first = first_;
+        last = last_;
+        return valid_;
+    }
+
+    // A row between the corners where only the two sides are drawn.
+    bool isMiddleRow(int y) const {
+        return y >= y1_ && y <= y2_ && !(y - y1_ < h_ || y2_ - y < h_ || sidesMeet_);
+    }
+    Run hole() const { return hole_; }
+    double top() const { return y1_; }
+    double bottom() const { return y2_; }
+    double halfWidth() const { return h_; }
+
+    template <typename Sink>
+    void row(int y, Sink&& sink) const {
+        if (y < y1_ || y > y2_) {
+            const double dy = y < y1_ ? y1_ - y : y - y2_;
+            const double half = std::sqrt(std::max(0.0, h2_ - dy * dy));
+            emitOpen(sink, y, x1_ - half, x2_ + half, clip_);
+        } else if (y - y1_ < h_ || y2_ - y < h_ || sidesMeet_) {
+            if (!full_.isEmpty()) sink(y, full_.first, full_.last);
+        } else {
+            if (!left_.isEmpty()) sink(y, left_.first, left_.last);
+            if (!right_.isEmpty()) sink(y, right_.first, right_.last);
+        }
+    }
+
+  private:
+    Run clipped(double lo, double hi) const {
+        Run r;
+        r.first = static_cast<int>(std::max(std::floor(lo) + 1.0, double(clip_.left)));
+        r.last = static_cast<int>(std::min(std::ceil(hi) - 1.0, double(clip_.right - 1)));
+        return r;
+    }
+
+    ClipRect clip_;
+    double h_, h2_;
+    double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    bool valid_ = false, sidesMeet_ = false;
+    int first_ = 0, last_ = -1;
+    Run full_, left_, right_, hole_;
+};
+
 template <typename Sink>
 void boxOutlineSpans(double x1, double y1, double x2, double y2, int width, const ClipRect& clip,
                      Sink&& sink) {
-    if (width < 1 || clip.isEmpty()) return;
-    const double h = width / 2.0;
-    x1 = penCentre(x1, width);
-    y1 = penCentre(y1, width);
-    x2 = penCentre(x2, width);
-    y2 = penCentre(y2, width);
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
+    const BoxOutline box(x1, y1, x2, y2, width, clip);
     int first, last;
-    if (!openRows(y1 - h, y2 + h, clip, first, last)) return;
-    const double h2 = h * h;
-    const bool sidesMeet = x1 + h >= x2 - h;
-    // Between the corners every row is one of three runs; work them out once, since a
-    // figure may draw millions of these outlines.
-    struct Run {
-        int first = 0, last = -1;
-    };
-    const auto clipRun = [&](double lo, double hi) {
-        Run r;
-        r.first = static_cast<int>(std::max(std::floor(lo) + 1.0, double(clip.left)));
-        r.last = static_cast<int>(std::min(std::ceil(hi) - 1.0, double(clip.right - 1)));
-        return r;
-    };
-    const Run full = clipRun(x1 - h, x2 + h);
-    const Run left = clipRun(x1 - h, x1 + h);
-    const Run right = clipRun(x2 - h, x2 + h);
-    for (int y = first; y <= last; ++y) {
-        if (y < y1 || y > y2) {
-            const double dy = y < y1 ? y1 - y : y - y2;
-            const double half = std::sqrt(std::max(0.0, h2 - dy * dy));
-            emitOpen(sink, y, x1 - half, x2 + half, clip);
-        } else if (y - y1 < h || y2 - y < h || sidesMeet) {
-            if (full.first <= full.last) sink(y, full.first, full.last);
-        } else {
-            if (left.first <= left.last) sink(y, left.first, left.last);
-            if (right.first <= right.last) sink(y, right.first, right.last);
-        }
-    }
+    if (!box.rows(first, last)) return;
+    for (int y = first; y <= last; ++y) box.row(y, sink);
 }
 
 // The outline of the ellipse with semi-axes a (across) and b (down) about (cx, cy): the

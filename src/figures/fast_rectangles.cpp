@@ -1,0 +1,97 @@
+// The rectangle figure drawn from the top down. For one half-width p, every half-height
+// q shares the same two sides and the largest q reaches furthest, so a pixel shows the
+// largest q's outline wherever that covers it; elsewhere only the top and bottom edges
+// of smaller outlines reach inside, and which of them is last on a row does not depend on
+// p. Over the half-widths, a larger p is drawn later and lies on top.
+#include "canvas/canvas.h"
+#include "canvas/numeric.h"
+#include "canvas/random_source.h"
+#include "canvas/raster/cover_row.h"
+#include "canvas/raster/pen_shapes.h"
+#include "counted_loop.h"
+#include "fast_figures.h"
+
+#include <vector>
+
+namespace chromadeck {
+
+using raster::BoxOutline;
+using raster::ClipRect;
+
+void DrawRectangleFigureFast(const MainPanelControls& panel, RandomSource& random, float X,
+                             float Y) {
+    Canvas& canvas = *panel.Picture1;
+    const int halfWidth = panel.HScroll3->value();
+    const auto step = textToInteger(panel.Combo3->currentText());
+    if (!step) return;
+    // Nothing can change the controls while a figure draws (no events run), so the inner
+    // loop's bound and step, read again at every outer step, are read once here.
+    const int halfHeight = panel.HScroll4->value();
+    const auto innerStep = textToInteger(panel.Combo3->currentText());
+
+    std::vector<float> ps, qs;
+    forCounter<Integer>(10, halfWidth, *step, [&](Integer p) { ps.push_back(p); });
+    if (innerStep)
+        forCounter<Integer>(10, halfHeight, *innerStep, [&](Integer q) { qs.push_back(q); });
+
+    // The colours, in the order the outlines take them; the second of each pair wins.
+    std::vector<RgbColor> top(ps.size() * qs.size());
+    for (std::size_t i = 0; i < ps.size(); ++i) {
+        canvas.setForeColor(RandomColor(random));
+        for (std::size_t j = 0; j < qs.size(); ++j) {
+            RandomColor(random);
+            top[i * qs.size() + j] = RandomColor(random);
+        }
+    }
+    if (ps.empty() || qs.empty()) return;
+    // Where the last outline, drawn from its bottom-right corner, leaves the pen.
+    canvas.setCurrentX(X - ps.back());
+    canvas.setCurrentY(Y - qs.back());
+
+    const int width = canvas.DrawWidth();
+    const QSize area = canvas.drawingSize();
+    const ClipRect clip = ClipRect::of(area.width(), area.height());
+    const auto outline = [&](float p, float q) {
+        return BoxOutline(canvas.pixelX(X - p), canvas.pixelY(Y - q), canvas.pixelX(X + p),
+                          canvas.pixelY(Y + q), width, clip);
+    };
+
+    // For each row, the last (largest) half-height whose top or bottom edge crosses it.
+    std::vector<int> lastEdgeOnRow(area.height(), -1);
+    for (std::size_t j = 0; j < qs.size(); ++j) {
+        const BoxOutline box = outline(ps.front(), qs[j]);
+        const double h = box.halfWidth();
+        for (const double edge : {box.top(), box.bottom()}) {
+            int first, last;
+            if (!raster::openRows(edge - h, edge + h, clip, first, last)) continue;
+            for (int y = first; y <= last; ++y) lastEdgeOnRow[y] = static_cast<int>(j);
+        }
+    }
+
+    std::vector<BoxOutline> tallest;
+    tallest.reserve(ps.size());
+    for (const float p : ps) tallest.push_back(outline(p, qs.back()));
+    int first, last;
+    if (!tallest.back().rows(first, last)) return;
+
+    QImage& image = canvas.drawingTarget();
+    raster::CoverRow row(area.width());
+    const std::size_t tallestIndex = qs.size() - 1;
+    for (int y = first; y <= last; ++y) {
+        row.start(reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+        for (std::size_t i = ps.size(); i-- > 0 && !row.isFull();) {
+            const BoxOutline& box = tallest[i];
+            const QRgb outer = top[i * qs.size() + tallestIndex].toQRgb();
+            box.row(y, [&](int, int x1, int x2) { row.paint(x1, x2, outer); });
+            const int edge = lastEdgeOnRow[y];
+            if (edge >= 0 && box.isMiddleRow(y)) {
+                const BoxOutline::Run hole = box.hole();
+                if (!hole.isEmpty())
+                    row.paint(hole.first, hole.last, top[i * qs.size() + edge].toQRgb());
+            }
+        }
+    }
+    canvas.markDrawn();
+}
+
+}  // namespace chromadeck

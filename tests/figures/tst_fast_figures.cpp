@@ -1,0 +1,128 @@
+// The fast rectangle and bar figures against the plain in-order drawing: the same
+// pixels, the same colours taken, the same pen colour and current point left behind.
+#include "canvas/random_source.h"
+#include "figures/bar_figure.h"
+#include "figures/concentric_figures.h"
+#include "figures/fast_figures.h"
+#include "panel_fixture.h"
+
+#include <QtTest>
+
+using namespace chromadeck;
+using chromadeck::testing::PanelFixture;
+
+namespace {
+struct Setting {
+    const char* step;
+    int penWidth, halfWidth, halfHeight;
+    float x, y;
+    QSize canvas;
+};
+
+// Step, pen, half-width and half-height bars, press point, canvas size.
+const Setting kRectangleSettings[] = {
+    {"50", 50, 260, 180, 700, 500, {900, 700}},
+    {"1", 1, 120, 90, 300, 200, {400, 300}},
+    {"2", 2, 100, 130, 250, 210, {300, 260}},
+    {"3", 3, 200, 60, 140, 120, {380, 200}},
+    {"7", 7, 300, 300, 100, 100, {500, 400}},   // centre near the corner
+    {"13", 4, 250, 200, 400, 300, {400, 330}},  // pen thinner than the step
+    {"5", 40, 160, 120, 300, 260, {420, 360}},  // pen wider than the step
+    {"360", 360, 900, 900, 600, 400, {900, 600}},
+    {"11", 11, 10, 900, 300, 300, {400, 400}},  // one half-width, many heights
+    {"9", 9, 900, 10, 300, 300, {400, 400}},
+    {"1", 1, 9, 900, 300, 300, {100, 100}},  // no half-width at all
+    {"1", 1, 900, 9, 300, 300, {100, 100}},  // no half-height at all
+};
+
+void apply(PanelFixture& f, const Setting& s) {
+    f.panel.Combo3->setEditText(s.step);
+    f.panel.HScroll3->setValue(s.halfWidth);
+    f.panel.HScroll4->setValue(s.halfHeight);
+    // Something under the figure, so that pixels it leaves alone are checked too.
+    f.canvas->setDrawWidth(9);
+    f.canvas->Line(0, 0, 2000, 1500, RGB(40, 50, 60));
+    f.canvas->setDrawWidth(s.penWidth);
+}
+
+void compareCanvases(const PanelFixture& reference, const PanelFixture& fast,
+                     const RandomSource& r1, const RandomSource& r2) {
+    QCOMPARE(r2.drawCount(), r1.drawCount());
+    QCOMPARE(fast.canvas->ForeColor().value, reference.canvas->ForeColor().value);
+    QCOMPARE(fast.canvas->CurrentX(), reference.canvas->CurrentX());
+    QCOMPARE(fast.canvas->CurrentY(), reference.canvas->CurrentY());
+    const QImage a = reference.canvas->Image(), b = fast.canvas->Image();
+    QCOMPARE(b.size(), a.size());
+    for (int y = 0; y < a.height(); ++y)
+        if (memcmp(a.constScanLine(y), b.constScanLine(y), a.bytesPerLine()) != 0) {
+            for (int x = 0; x < a.width(); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y))
+                    QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
+        }
+}
+}  // namespace
+
+class FastFiguresTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void rectanglesMatchThePlainDrawing_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(std::size(kRectangleSettings)); ++i)
+            QTest::newRow(qPrintable(QString("setting %1").arg(i))) << i;
+    }
+
+    void rectanglesMatchThePlainDrawing() {
+        QFETCH(int, index);
+        const Setting& s = kRectangleSettings[index];
+        PanelFixture reference(s.canvas), fast(s.canvas);
+        for (PanelFixture* f : {&reference, &fast}) apply(*f, s);
+        RandomSource r1, r2;
+        DrawRectangleFigure(reference.panel, r1, s.x, s.y);
+        DrawRectangleFigureFast(fast.panel, r2, s.x, s.y);
+        compareCanvases(reference, fast, r1, r2);
+    }
+
+    void barsMatchThePlainDrawing_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("penWidth");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("bottom");
+        QTest::newRow("start values") << "50" << 50 << "1"
+                                      << "1300";
+        QTest::newRow("step 1") << "1" << 1 << "1"
+                                << "1300";
+        QTest::newRow("step 7, pen 4") << "7" << 4 << "20.5"
+                                       << "600";
+        QTest::newRow("top below bottom") << "30" << 30 << "1200"
+                                          << "300";
+        QTest::newRow("bottom off the canvas") << "100" << 10 << "-50"
+                                               << "5000";
+        QTest::newRow("huge step") << "32767" << 3 << "1"
+                                   << "100";
+        QTest::newRow("near the end of the range") << "360" << 360 << "1"
+                                                   << "32700";
+    }
+
+    void barsMatchThePlainDrawing() {
+        QFETCH(QString, step);
+        QFETCH(int, penWidth);
+        QFETCH(QString, top);
+        QFETCH(QString, bottom);
+        PanelFixture reference(QSize(1000, 700)), fast(QSize(1000, 700));
+        for (PanelFixture* f : {&reference, &fast}) {
+            f->panel.Combo3->setEditText(step);
+            f->panel.Combo4->setEditText(top);
+            f->panel.Combo5->setEditText(bottom);
+            f->canvas->setDrawWidth(penWidth);
+        }
+        RandomSource r1, r2;
+        BarFigure plain, quick;
+        plain.DrawBarFigure(reference.panel, r1);
+        DrawBarFigureFast(quick, fast.panel, r2);
+        QCOMPARE(quick.minStrokeLength, plain.minStrokeLength);
+        compareCanvases(reference, fast, r1, r2);
+    }
+};
+
+QTEST_MAIN(FastFiguresTest)
+#include "tst_fast_figures.moc"
