@@ -1,0 +1,84 @@
+#include "design_geometry.h"
+#include "fonts.h"
+#include "form1.h"
+#include "sample_pictures.h"
+
+namespace chromadeck {
+
+using app::twipsRect;
+
+namespace {
+
+// The floating picture boxes: grabbed and moved with the size-all pointer, showing what
+// they hold at its own size, drawn on screen only.
+void setUpFloatingPicture(Canvas* box, const char* name, QRect geometry, int borderStyle) {
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(geometry);
+    box->setBorderStyle(borderStyle);
+    box->setAutoSize(true);
+    box->setMousePointer(5);
+    box->setAutoRedraw(false);
+    box->setScaleMode(Canvas::kPixels);
+    box->hide();
+}
+
+}  // namespace
+
+void Form1::buildCanvasChildren() {
+    Picture1 = new Canvas(centralWidget());
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twipsRect(1740, 90, 23385, 14025));
+    Picture1->setBorderStyle(1);
+    Picture1->setAutoRedraw(true);
+    Picture1->setBackColor(RGB(0, 0, 0));
+    Picture1->setForeColor(RGB(255, 0, 255));
+    Picture1->setMousePointer(1);
+    // One canvas unit is 10.51875 x 10.525 twips, the origin at the top-left.
+    Picture1->setUnitSize(10.51875, 10.525);
+    Picture1->setPicture(app::mainSamplePicture());
+
+    // Created bottom first: the help panel and the guides lie under the button, the text
+    // box and the floating pictures.
+    Label18 = new ClickableLabel(QString(), Picture1);
+    Label18->setObjectName(QStringLiteral("Label18"));
+    Label18->setGeometry(twipsRect(30, 0, 7815, 2625));
+    Label18->setFont(app::songFont());
+    Label18->setBackColor(RGB(177, 48, 129));
+    QPalette help = Label18->palette();
+    help.setColor(QPalette::WindowText, Qt::white);
+    Label18->setPalette(help);
+    Label18->setWordWrap(true);
+    Label18->hide();
+
+    Line1 = new LineControl(RGB(255, 0, 0), Picture1);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->hide();
+    Line2 = new LineControl(RGB(0, 0, 255), Picture1);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line2->hide();
+
+    Command7 = new QPushButton(QStringLiteral("关闭帮助"), Picture1);
+    Command7->setObjectName(QStringLiteral("Command7"));
+    Command7->setGeometry(twipsRect(6090, 2190, 1095, 375));
+    Command7->setFont(app::songFont());
+    Command7->hide();
+
+    Text5 = new QLineEdit(QStringLiteral("添加新文本"), Picture1);
+    Text5->setObjectName(QStringLiteral("Text5"));
+    Text5->setGeometry(twipsRect(30, 30, 3885, 675));
+    Text5->setFont(app::songFont(15, true));
+    QPalette entry = Text5->palette();
+    entry.setColor(QPalette::Base, RGB(192, 192, 255).toQColor());
+    Text5->setPalette(entry);
+    Text5->hide();
+
+    Picture3 = new Canvas(Picture1);
+    setUpFloatingPicture(Picture3, "Picture3", twipsRect(12330, 60, 5205, 2475), 1);
+    Picture3->setPicture(app::smallSamplePicture());
+
+    Picture2 = new Canvas(Picture1);
+    setUpFloatingPicture(Picture2, "Picture2", twipsRect(9600, 3660, 7935, 7545), 0);
+    Picture2->setBackColor(RGB(255, 255, 255));
+}
+
+}  // namespace chromadeck

@@ -1,0 +1,56 @@
+#include "sample_pictures.h"
+
+#include "canvas/random_source.h"
+#include "canvas/raster/pen_shapes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace chromadeck::app {
+
+namespace {
+
+// The main canvas's unit is 10.51875 twips across: 0.70125 of a pixel. The rings are
+// laid out in those units, as a press on the canvas would lay them.
+constexpr double kPixelsPerUnit = 10.51875 / 15.0;
+
+struct RingLayout {
+    int width;
+    int height;
+    int penPixels;
+    double stepUnits;  // radii 1, 1 + step, 1 + 2 step, ...
+    std::uint64_t seed;
+};
+
+QImage ringPicture(const RingLayout& layout) {
+    QImage image(layout.width, layout.height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    RandomSource random(layout.seed);
+    const double cx = layout.width / 2, cy = layout.height / 2;
+    // Rings go on until one would lie wholly outside the picture, its inner edge past
+    // every corner.
+    const double farthest =
+        std::hypot(std::max(cx, layout.width - cx), std::max(cy, layout.height - cy));
+    const raster::ClipRect clip = raster::ClipRect::of(image);
+    for (double r = 1;; r += layout.stepUnits) {
+        const double radius = r * kPixelsPerUnit;
+        if (radius - layout.penPixels / 2.0 > farthest) break;
+        const RgbColor colour = RandomColor(random);
+        raster::ellipseOutlineSpans(cx, cy, radius, radius, layout.penPixels, clip,
+                                    raster::SpanWriter(image, colour.toQRgb()));
+    }
+    return image;
+}
+
+}  // namespace
+
+QImage mainSamplePicture() {
+    return ringPicture({1575, 1017, 360, 360, 0x5EED'0001'C0DE'2026ull});
+}
+
+QImage smallSamplePicture() {
+    return ringPicture({343, 161, 60, 60, 0x5EED'0002'C0DE'2026ull});
+}
+
+}  // namespace chromadeck::app
