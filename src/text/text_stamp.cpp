@@ -44,9 +44,13 @@ bool DrawRotatedText(Integer angle, Canvas& target, const QString& faceName, flo
 
 TextStamper::TextStamper(const TextControls& controls) : controls_(controls) {}
 
-void TextStamper::Option2_Click() { controls_.Text5->setVisible(true); }
+void TextStamper::Option2_Click() {
+    controls_.Text5->setVisible(true);
+}
 
-void TextStamper::Option1_Click() { controls_.Text5->setVisible(false); }
+void TextStamper::Option1_Click() {
+    controls_.Text5->setVisible(false);
+}
 
 void TextStamper::Command12_Click() {
     platform::CommonDialog& dialog = *controls_.CDlg;
@@ -83,8 +87,8 @@ void TextStamper::Stamp(float X, float Y) {
         canvas->setFontSize(font.pointSizeF());
         canvas->setFontItalic(font.italic());
         if (const auto angle = stampAngle(*angleBox))
-            DrawRotatedText(*angle, *canvas, QStringLiteral("Arial"), float(font.pointSizeF()), X, Y,
-                            box->text());
+            DrawRotatedText(*angle, *canvas, QStringLiteral("Arial"), float(font.pointSizeF()), X,
+                            Y, box->text());
         platform::PumpEvents();
     }
 }

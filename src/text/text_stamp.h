@@ -31,7 +31,7 @@ bool DrawRotatedText(Integer angle, Canvas& target, const QString& faceName, flo
 
 // The text box, its font and colour buttons, and the stamp of a press in mode "6".
 class TextStamper {
-public:
+  public:
     explicit TextStamper(const TextControls& controls);
 
     void Option2_Click();    // "显示文本框": show the text box
@@ -43,7 +43,7 @@ public:
     // meanwhile takes effect in the later passes.
     void Stamp(float X, float Y);
 
-private:
+  private:
     TextControls controls_;
 };
 
