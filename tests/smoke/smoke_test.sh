@@ -89,28 +89,32 @@ if ((WIDTH < 800 || HEIGHT < 500)); then
     xdotool windowmove "$window" 0 0 windowsize "$window" 100% 100%
 fi
 
-# Wait until the window has stopped moving and the canvas has painted: the
+# Waits until the window has stopped moving and the canvas has painted: the
 # same geometry and pixels on two looks half a second apart.
-previous=""
-settled=""
-for _ in $(seq 60); do
-    require_running "while starting up"
-    geometry="$(xdotool getwindowgeometry --shell "$window")" || fail "lost window $window"
-    eval "$geometry" # sets X, Y, WIDTH, HEIGHT
-    current="$X $Y $WIDTH $HEIGHT $(grab)"
-    if [[ "$current" == "$previous" ]]; then
-        settled=yes
-        break
-    fi
-    previous="$current"
-    sleep 0.5
-done
-[[ -n "$settled" ]] || fail "the window never settled (still changing after 30 s)"
+settle() {
+    local previous="" current geometry
+    for _ in $(seq 60); do
+        require_running "while starting up"
+        geometry="$(xdotool getwindowgeometry --shell "$window")" || fail "lost window $window"
+        eval "$geometry" # sets X, Y, WIDTH, HEIGHT
+        current="$X $Y $WIDTH $HEIGHT $(grab)"
+        [[ "$current" == "$previous" ]] && return 0
+        previous="$current"
+        sleep 0.5
+    done
+    fail "the window never settled (still changing after 30 s)"
+}
+
+settle
+# Point at the click spot first, so whatever merely hovering shows is already
+# in the "before" picture and only the press itself can make a difference.
+xdotool mousemove --window "$window" "$click_x" "$click_y"
+settle
 ((WIDTH >= click_x + half && HEIGHT >= click_y + half)) ||
     fail "window is only ${WIDTH}x${HEIGHT}, too small to click its canvas at ($click_x, $click_y)"
 
 before="$(grab smoke-before.png)"
-xdotool mousemove --window "$window" "$click_x" "$click_y" click 1
+xdotool click 1
 after="$before"
 for _ in $(seq 40); do
     sleep 0.25
