@@ -13,17 +13,34 @@ QString tr(const char* text) {
     return QCoreApplication::translate("PictureFile", text);
 }
 
+// Far beyond any photo put on a screen-sized canvas, and it keeps a file whose header
+// claims a giant picture from taking gigabytes before it is found out.
+constexpr qint64 kMaxPicturePixels = 100'000'000;
+// Readers that cannot tell the size before decoding are stopped by Qt's allocation
+// limit instead: enough for the largest accepted picture at 32 bits a pixel.
+constexpr int kAllocationLimitMiB = 400;
+
 }  // namespace
 
 LoadedPicture LoadPicture(const QString& path) {
     if (path.isEmpty()) return {};
 
+    QImageReader::setAllocationLimit(kAllocationLimitMiB);
     QImageReader reader(path);
     // The pixels as stored: a photo's orientation tag must not turn it, or its size
     // would disagree with what other programs report.
     reader.setAutoTransform(false);
     // A picture saved under the wrong extension still loads.
     reader.setDecideFormatFromContent(true);
+
+    const QSize size = reader.size();  // from the header, where the format tells it
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels) {
+        return {QImage(), tr("The picture is %1 x %2 pixels, more than the %3 million "
+                             "pixels this program opens.")
+                              .arg(size.width())
+                              .arg(size.height())
+                              .arg(kMaxPicturePixels / 1'000'000)};
+    }
 
     const QImage image = reader.read();
     if (image.isNull()) {

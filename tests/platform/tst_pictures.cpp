@@ -42,6 +42,7 @@ class PicturesTest : public QObject {
     void keepsStoredOrientation();
     void unreadableFilesAreErrors_data();
     void unreadableFilesAreErrors();
+    void giantPicturesAreRefused();
     void savesTwentyFourBitBitmap_data();
     void savesTwentyFourBitBitmap();
     void savesUnderExactlyTheGivenName();
@@ -148,6 +149,30 @@ void PicturesTest::unreadableFilesAreErrors() {
 
     const LoadedPicture none = LoadPicture(QString());  // the empty picture is no error
     QVERIFY(none.ok() && none.image.isNull());
+}
+
+void PicturesTest::giantPicturesAreRefused() {
+    // Only a header: 12000 x 10000 pixels at 24 bits, which Qt's bitmap reader would
+    // otherwise accept and try to decode into 480 MB.
+    QByteArray header(54, '\0');
+    char* h = header.data();
+    h[0] = 'B';
+    h[1] = 'M';
+    qToLittleEndian<quint32>(54, h + 10);
+    qToLittleEndian<quint32>(40, h + 14);
+    qToLittleEndian<qint32>(12000, h + 18);
+    qToLittleEndian<qint32>(10000, h + 22);
+    qToLittleEndian<quint16>(1, h + 26);
+    qToLittleEndian<quint16>(24, h + 28);
+    const QString path = dir_.filePath("giant.bmp");
+    QVERIFY(writeAll(path, header));
+    QImageReader probe(path);
+    QCOMPARE(probe.size(), QSize(12000, 10000));
+
+    const LoadedPicture loaded = LoadPicture(path);
+    QVERIFY(loaded.image.isNull());
+    QVERIFY2(loaded.error.contains("12000") && loaded.error.contains("10000"),
+             qPrintable(loaded.error));
 }
 
 void PicturesTest::savesTwentyFourBitBitmap_data() {
