@@ -97,6 +97,19 @@ void Form1::wire() {
     }
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { dispatcher_->HScroll1_Change(); });
     connect(HScroll2, &QScrollBar::valueChanged, this, [this] { dispatcher_->HScroll2_Change(); });
+    wireText();
+}
+
+void Form1::wireText() {
+    textStamper_.emplace(TextControls{Picture1, Text5, Combo6, &CDlg});
+    // The two text-box options share the panel's one group with the mode options, so
+    // choosing one clears the mode's button; the mode itself (Frame1's Tag) stays, and
+    // the next press on the canvas still acts in it.
+    connect(Option2, &QRadioButton::clicked, this, [this] { textStamper_->Option2_Click(); });
+    connect(Option1, &QRadioButton::clicked, this, [this] { textStamper_->Option1_Click(); });
+    connect(Command12, &QPushButton::clicked, this, [this] { textStamper_->Command12_Click(); });
+    connect(Command13, &QPushButton::clicked, this, [this] { textStamper_->Command13_Click(); });
+    dispatcher_->stampText = [this](float X, float Y) { textStamper_->Stamp(X, Y); };
 }
 
 void Form1::Form_Load() {

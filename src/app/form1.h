@@ -6,6 +6,7 @@
 #include "figures/press_dispatch.h"
 #include "platform/common_dialog.h"
 #include "platform/services.h"
+#include "text/text_stamp.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QScrollBar>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace chromadeck {
 
@@ -97,7 +99,7 @@ class Form1 : public QMainWindow {
 
     platform::Services services() const { return services_; }
     const MainPanelControls& panel() const { return panel_; }
-    // Later chapters plug the sticker paste and the text stamp in here.
+    // The sticker paste plugs in here; the text stamp is the window's own.
     PressDispatcher& dispatcher() { return *dispatcher_; }
 
     // The window's outer size in twips, frame included.
@@ -115,6 +117,8 @@ class Form1 : public QMainWindow {
     void buildPanel();           // form1_panel.cpp
     void buildCanvasChildren();  // form1_canvas_children.cpp
     void wire();
+    void wireText();
+
     void Form_Load();
     void fillComboLists();
     // The canvas runs from its fixed top-left corner to just short of the window's
@@ -126,6 +130,8 @@ class Form1 : public QMainWindow {
     RandomSource& random_;
     MainPanelControls panel_;
     std::unique_ptr<PressDispatcher> dispatcher_;
+    // Built once the text box and the angle box exist.
+    std::optional<TextStamper> textStamper_;
 };
 
 }  // namespace chromadeck
