@@ -7,7 +7,6 @@
 #include "fonts.h"
 
 #include <QEvent>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
 #include <algorithm>
@@ -31,7 +30,6 @@ Form1::Form1(platform::Services services, RandomSource& random, QWidget* parent)
     setWindowTitle(QStringLiteral("Chromadeck2.0  © 2026 Chromadeck contributors"));
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(app::appIcon());
-    menuBar();  // the menus come later; the bar is there from the start
 
     // The window paints its own white ground (the client widget is see-through), so
     // every repaint of the bare window reaches paintEvent below.
@@ -51,6 +49,7 @@ Form1::Form1(platform::Services services, RandomSource& random, QWidget* parent)
 
     buildPanel();
     buildCanvasChildren();
+    buildMenus();
     wire();
     Form_Load();
 }
@@ -97,6 +96,7 @@ void Form1::wire() {
     }
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { dispatcher_->HScroll1_Change(); });
     connect(HScroll2, &QScrollBar::valueChanged, this, [this] { dispatcher_->HScroll2_Change(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
     wireText();
 }
 

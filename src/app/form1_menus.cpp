@@ -1,0 +1,128 @@
+#include "about_page.h"
+#include "canvas/random_source.h"
+#include "form1.h"
+#include "platform/picture_io.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenuBar>
+
+namespace chromadeck {
+
+namespace {
+
+QMenu* newMenu(QMenuBar* bar, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(caption);
+    menu->menuAction()->setObjectName(caption);
+    return menu;
+}
+
+template <typename Owner>
+QAction* newItem(Owner* owner, const QString& caption) {
+    QAction* item = owner->addAction(caption);
+    item->setObjectName(caption);
+    return item;
+}
+
+// The file as the user knows it, in the message that says why it failed.
+QString shownName(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+}  // namespace
+
+void Form1::buildMenus() {
+    QMenuBar* bar = menuBar();
+
+    mnuFile = newMenu(bar, QStringLiteral("文件"));
+    mnuOpen = newItem(mnuFile, QStringLiteral("打开图片"));
+    mnuExit = newItem(mnuFile, QStringLiteral("关闭"));
+
+    // Entries without a menu of their own act as soon as they are clicked in the bar.
+    mnuSave = newItem(bar, QStringLiteral("保存"));
+    mnuBackColor = newItem(bar, QStringLiteral("背景色"));
+
+    // "清除" is both a command and a menu: it clears the canvas each time it opens, also
+    // when the user then picks nothing from it.
+    mnuClear = newMenu(bar, QStringLiteral("清除"));
+    mnuClearPicture = newItem(mnuClear, QStringLiteral("清除底图"));
+
+    mnuHelp = newMenu(bar, QStringLiteral("帮助"));
+    mnuHelpContents = newItem(mnuHelp, QStringLiteral("帮助内容"));
+    mnuAbout = newItem(mnuHelp, QStringLiteral("关于Tessaly"));
+
+    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(mnuBackColor, &QAction::triggered, this, [this] { mnuBackColor_Click(); });
+    connect(mnuClear, &QMenu::aboutToShow, this, [this] { mnuClear_Click(); });
+    connect(mnuClearPicture, &QAction::triggered, this, [this] { mnuClearPicture_Click(); });
+    connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+}
+
+void Form1::mnuOpen_Click() {
+    if (!CDlg.ShowOpen() || CDlg.FileName.isEmpty()) return;
+    const platform::LoadedPicture loaded = platform::LoadPicture(CDlg.FileName);
+    if (!loaded.ok()) {
+        // The canvas keeps its picture and everything drawn on it.
+        services_.messages.show(
+            this, QStringLiteral("打开图片"),
+            QStringLiteral("无法打开图片“%1”：\n%2").arg(shownName(CDlg.FileName), loaded.error),
+            platform::MessageIcon::Warning);
+        return;
+    }
+    // A new background picture starts a new drawing.
+    Picture1->setPicture(loaded.image);
+}
+
+void Form1::mnuExit_Click() {
+    // Ends the program at once, asking nothing. Closing only hides the windows, so a text
+    // stamp whose event pump brought this here finishes its passes on live widgets before
+    // the main loop sees the quit.
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void Form1::mnuSave_Click() {
+    CDlg.Filter = QStringLiteral("Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*");
+    if (!CDlg.ShowSave() || CDlg.FileName.isEmpty()) return;
+    // Saved under exactly the name chosen: no extension is added.
+    const QString why = platform::SavePictureBmp(Picture1->Image(), CDlg.FileName);
+    if (!why.isEmpty()) {
+        services_.messages.show(
+            this, QStringLiteral("保存"),
+            QStringLiteral("无法保存图片“%1”：\n%2").arg(shownName(CDlg.FileName), why),
+            platform::MessageIcon::Warning);
+    }
+}
+
+void Form1::mnuBackColor_Click() {
+    Picture1->setBackColor(RandomColor(random_));
+}
+
+void Form1::mnuClear_Click() {
+    Picture1->setBackColor(RGB(255, 255, 255));
+}
+
+void Form1::mnuClearPicture_Click() {
+    Picture1->setPicture(QImage());
+}
+
+void Form1::mnuHelpContents_Click() {
+    Command7->setVisible(true);
+    Label18->setVisible(true);
+}
+
+void Form1::Command7_Click() {
+    Command7->setVisible(false);
+    Label18->setVisible(false);
+}
+
+void Form1::mnuAbout_Click() {
+    // Without a browser the page simply does not open; there is nothing to tell the user.
+    services_.desktop.openUrl(app::configuredAboutAddress());
+}
+
+}  // namespace chromadeck
