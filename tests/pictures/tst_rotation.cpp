@@ -1,0 +1,142 @@
+// Turning the sticker into the output box: orientation, coverage, drawing over earlier
+// results, the fast way against the plain one, the controls.
+#include "picture_fixture.h"
+#include "pictures/rotation.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace chromadeck;
+using chromadeck::testing::markedPicture;
+using chromadeck::testing::PictureFixture;
+
+namespace {
+RotationControls controlsOf(PictureFixture& f) {
+    return {&f.window, f.canvas, f.output,  f.sticker,           f.angle,
+            f.height,  f.width,  &f.dialog, &f.services.messages};
+}
+
+// The rectangle of output pixels that are no longer white, and where red landed.
+struct Coverage {
+    QRect changed, red;
+    long long count = 0;
+};
+Coverage coverage(const Canvas& output) {
+    const QImage img = output.Image();
+    Coverage c;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            if (p == qRgb(255, 255, 255)) continue;
+            c.changed |= QRect(x, y, 1, 1);
+            ++c.count;
+            if (p == qRgb(255, 0, 0)) c.red |= QRect(x, y, 1, 1);
+        }
+    return c;
+}
+
+void prepare(PictureFixture& f, QSize source, QSize output) {
+    f.sticker->setBorderStyle(0);
+    f.sticker->setPicture(markedPicture(source.width(), source.height()));
+    f.output->resize(output);
+}
+}  // namespace
+
+class RotationTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void angleZeroCopiesAllButTheOutermostRowsAndColumns() {
+        PictureFixture f;
+        prepare(f, QSize(343, 161), QSize(500, 400));
+        f.angle->setEditText("0");
+        PictureRotation(controlsOf(f)).Command15_Click();
+        const Coverage c = coverage(*f.output);
+        QCOMPARE(c.count, 341LL * 159);
+        QCOMPARE(c.changed.size(), QSize(341, 159));
+        // Centred: output centre (250, 200) shows source centre (171, 80).
+        QCOMPARE(f.output->Image().pixel(250, 200), markedPicture(343, 161).pixel(171, 80));
+        QVERIFY(!f.output->isHidden() && f.output->AutoRedraw());
+    }
+
+    void positiveAnglesTurnClockwise() {
+        PictureFixture f;
+        prepare(f, QSize(343, 161), QSize(500, 500));
+        f.angle->setEditText("90");
+        PictureRotation(controlsOf(f)).Command15_Click();
+        Coverage c = coverage(*f.output);
+        QVERIFY(c.changed.height() > c.changed.width());
+        // The red top-left corner turns to the top-right.
+        QVERIFY(c.red.left() > c.changed.center().x() && c.red.top() < c.changed.center().y());
+
+        PictureFixture g;
+        prepare(g, QSize(343, 161), QSize(500, 500));
+        g.angle->setEditText("-90");
+        PictureRotation(controlsOf(g)).Command15_Click();
+        c = coverage(*g.output);
+        QVERIFY(c.changed.height() > c.changed.width());
+        QVERIFY(c.red.left() < c.changed.center().x() && c.red.top() > c.changed.center().y());
+    }
+
+    void aSecondRotationDrawsOverTheFirst() {
+        PictureFixture once, twice;
+        for (PictureFixture* f : {&once, &twice}) {
+            prepare(*f, QSize(200, 60), QSize(300, 300));
+            f->angle->setEditText("30");
+        }
+        PictureRotation(controlsOf(once)).Command15_Click();
+        PictureRotation second(controlsOf(twice));
+        twice.angle->setEditText("60");
+        second.Command15_Click();
+        twice.angle->setEditText("30");
+        second.Command15_Click();
+        QVERIFY(coverage(*twice.output).count > coverage(*once.output).count);
+    }
+
+    void fastRotationSetsExactlyThePlainPixels() {
+        for (const double degrees : {0.0, 30.0, 45.0, 90.0, -90.0, 180.0, 271.5, 1e6, -33.3}) {
+            PictureFixture a, b;
+            prepare(a, QSize(343, 161), QSize(400, 380));
+            prepare(b, QSize(343, 161), QSize(400, 380));
+            for (PictureFixture* f : {&a, &b}) f->output->setAutoRedraw(true);
+            RotatePicture(*a.sticker, *a.output, degrees);
+            RotatePictureFast(*b.sticker, *b.output, degrees);
+            QVERIFY2(a.output->Image() == b.output->Image(), qPrintable(QString::number(degrees)));
+        }
+    }
+
+    void anAngleThatIsNoNumberRotatesNothing() {
+        PictureFixture f;
+        prepare(f, QSize(50, 50), QSize(100, 100));
+        f.angle->setEditText("半圈");
+        PictureRotation(controlsOf(f)).Command15_Click();
+        QCOMPARE(coverage(*f.output).count, 0LL);
+        QCOMPARE(f.window.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void clearThenSaveWritesAWhiteFrameAndBarsResizeIt() {
+        PictureFixture f;
+        prepare(f, QSize(120, 80), QSize(200, 150));
+        PictureRotation rotation(controlsOf(f));
+        rotation.Command15_Click();
+        rotation.Command16_Click();
+        QTemporaryDir dir;
+        const QString name = dir.filePath("turned");  // no extension: used as typed
+        f.services.dialogs.saveAnswers.push_back(name);
+        rotation.Command17_Click();
+        QCOMPARE(f.services.dialogs.requests.back().file.filter,
+                 QString("Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*"));
+        QImage saved(name, "BMP");
+        QCOMPARE(saved.size(), QSize(200, 150));
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32).pixel(100, 75), qRgb(255, 255, 255));
+
+        f.width->setValue(1500);
+        rotation.HScroll6_Change();
+        QCOMPARE(f.output->width(), 1052);  // 1500 canvas units
+        f.height->setValue(100);
+        rotation.HScroll5_Change();
+        QCOMPARE(f.output->height(), 70);
+    }
+};
+
+QTEST_MAIN(RotationTest)
+#include "tst_rotation.moc"
