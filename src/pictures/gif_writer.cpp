@@ -5,6 +5,7 @@
 #include <gif_lib.h>
 #include <QCoreApplication>
 #include <QIODevice>
+#include <algorithm>
 #include <memory>
 
 namespace chromadeck {

@@ -73,8 +73,7 @@ QImage readBack(const QString& path, QByteArray* format = nullptr) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     if (format) *format = reader.format();
-    const QImage image = reader.read();
-    return image.convertToFormat(QImage::Format_RGB32);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
 // The SHORT and LONG values of the tags in a TIFF's first directory.
@@ -90,10 +89,8 @@ QMap<int, QList<quint32>> tiffTags(const QByteArray& f) {
     const quint32 directory = number(4, 4);
     for (quint32 i = 0, n = number(directory, 2); i < n; ++i) {
         const qsizetype entry = directory + 2 + 12 * i;
-        const int type = int(number(entry + 2, 2));
-        const int size = type == 3 ? 2 : type == 4 ? 4 : 0;
-        if (size == 0) continue;
-        const quint32 count = number(entry + 4, 4);
+        const quint32 type = number(entry + 2, 2), count = number(entry + 4, 4);
+        const int size = type == 3 ? 2 : 4;  // SHORT, else LONG; others are not asked for
         const qsizetype at = count * size <= 4 ? entry + 8 : number(entry + 8, 4);
         for (quint32 j = 0; j < count && j < 16; ++j)
             tags[int(number(entry, 2))].push_back(number(at + j * size, size));
