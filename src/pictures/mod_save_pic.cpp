@@ -78,6 +78,13 @@ Encoder qtEncoder(const QImage& pixels, const char* format,
         if (writer.write(pixels)) return QString();
         // A full disk is the file's fault, and the file says why.
         if (writer.error() == QImageWriter::DeviceError) return device.errorString();
+        // Qt's JPEG writer gives no reason of its own, for one too large among others.
+        if (writer.error() == QImageWriter::UnknownError) {
+            return tr("A %1 file cannot hold this picture of %2 x %3 pixels.")
+                .arg(QString::fromLatin1(format).toUpper())
+                .arg(pixels.width())
+                .arg(pixels.height());
+        }
         return writer.errorString();
     };
 }
