@@ -98,6 +98,7 @@ void Form1::wire() {
     connect(HScroll2, &QScrollBar::valueChanged, this, [this] { dispatcher_->HScroll2_Change(); });
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
     wireText();
+    wirePictures();
 }
 
 void Form1::wireText() {

@@ -4,6 +4,8 @@
 #include "canvas/controls/shape_controls.h"
 #include "figures/main_panel.h"
 #include "figures/press_dispatch.h"
+#include "pictures/rotation.h"
+#include "pictures/sticker_boxes.h"
 #include "platform/common_dialog.h"
 #include "platform/services.h"
 #include "text/text_stamp.h"
@@ -132,6 +134,7 @@ class Form1 : public QMainWindow {
     void buildMenus();           // form1_menus.cpp
     void wire();
     void wireText();
+    void wirePictures();  // form1_pictures.cpp
 
     // The menu commands (form1_menus.cpp); each acts on the main canvas.
     void mnuOpen_Click();
@@ -156,6 +159,8 @@ class Form1 : public QMainWindow {
     std::unique_ptr<PressDispatcher> dispatcher_;
     // Built once the text box and the angle box exist.
     std::optional<TextStamper> textStamper_;
+    std::optional<StickerBoxes> stickers_;
+    std::optional<PictureRotation> rotation_;
 };
 
 }  // namespace chromadeck
