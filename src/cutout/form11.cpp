@@ -1,0 +1,168 @@
+// The cut-out window's controls, laid out from their design geometry, and their wiring.
+#include "form11.h"
+
+#include "platform/screen.h"
+
+#include <QFont>
+#include <cmath>
+
+namespace chromadeck {
+
+namespace {
+
+// The window is designed in twips; a logical pixel is 15 of them.
+int twips(int value) {
+    return static_cast<int>(std::lround(value / platform::kTwipsPerPixel));
+}
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// Every caption in the window is 宋体 9 pt, never bold.
+QFont captionFont() {
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSizeF(9.0);
+    font.setBold(false);
+    return font;
+}
+
+template <typename Control>
+Control* place(Control* control, const char* name, QRect geometry) {
+    control->setObjectName(QString::fromUtf8(name));
+    control->setGeometry(geometry);
+    control->setFont(captionFont());
+    return control;
+}
+
+QRadioButton* newOption(QWidget* frame, const char* name, const QString& caption, QRect geometry) {
+    return place(new QRadioButton(caption, frame), name, geometry);
+}
+
+QPushButton* newButton(QWidget* frame, const char* name, const QString& caption, QRect geometry) {
+    return place(new QPushButton(caption, frame), name, geometry);
+}
+
+ShapeControl* newBox(QWidget* container, const char* name, QRect geometry) {
+    auto* shape = new ShapeControl(container);
+    shape->setObjectName(QString::fromUtf8(name));
+    shape->setGeometry(geometry);
+    return shape;
+}
+
+}  // namespace
+
+Form11::Form11(QWidget* owner, platform::Services services, RandomSource& random,
+               ClickableLabel* mainMaskSwatch)
+    : QWidget(owner, Qt::Window),
+      CDlg(services.dialogs, this),
+      services_(services),
+      random_(random),
+      mainMaskSwatch_(mainMaskSwatch) {
+    setObjectName(QStringLiteral("Form11"));
+    setWindowTitle(QStringLiteral("Tessaly抠图"));
+    if (owner) setWindowIcon(owner->windowIcon());
+    setFont(captionFont());
+    // Nothing keeps a closed window: the next "抠图" starts a fresh one.
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(twips(11460), twips(8760));
+    const QSize screen = services_.screen.sizePixels();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    buildControls();
+    wire();
+    Form_Load();
+}
+
+Form11::~Form11() = default;
+
+void Form11::buildControls() {
+    // The boxes first, so that the controls they frame lie above them.
+    Shape1 = newBox(this, "Shape1", twipsRect(30, 60, 9435, 8625));
+
+    Picture1 = new Canvas(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twipsRect(90, 120, 4575, 5535));
+    Picture1->setBorderStyle(1);
+    Picture1->setAutoRedraw(true);
+    Picture1->setAutoSize(true);
+    Picture1->setDrawWidth(1);
+
+    Frame1 = place(new QGroupBox(QStringLiteral("抠图"), this), "Frame1",
+                   twipsRect(9510, 30, 1935, 8685));
+    QGroupBox* f = Frame1;
+    Shape3 = newBox(f, "Shape3", twipsRect(60, 240, 1785, 2235));
+    Shape2 = newBox(f, "Shape2", twipsRect(60, 2490, 1785, 3525));
+
+    Option1 = newOption(f, "Option1", QStringLiteral("笔宽1"), twipsRect(240, 480, 1335, 255));
+    Option2 = newOption(f, "Option2", QStringLiteral("笔宽2"), twipsRect(240, 720, 1095, 375));
+    Option3 = newOption(f, "Option3", QStringLiteral("笔宽3"), twipsRect(240, 1050, 1335, 375));
+    Option4 = newOption(f, "Option4", QStringLiteral("小擦子"), twipsRect(240, 1320, 1215, 495));
+    Option6 = newOption(f, "Option6", QStringLiteral("大擦子"), twipsRect(240, 1740, 1155, 285));
+    Option5 = newOption(f, "Option5", QStringLiteral("选后点要屏蔽的色区"),
+                        twipsRect(240, 2040, 1395, 375));
+    options = new QButtonGroup(this);
+    options->setExclusive(true);
+    for (QRadioButton* option : {Option1, Option2, Option3, Option4, Option6, Option5})
+        options->addButton(option);
+    Option1->setChecked(true);
+
+    Label1 = place(new ClickableLabel(QStringLiteral("屏蔽色默认为白色"), f), "Label1",
+                   twipsRect(210, 2580, 825, 405));
+    Label1->setWordWrap(true);
+    Label1->setBackColor(RGB(255, 255, 255));
+
+    Command1 =
+        newButton(f, "Command1", QStringLiteral("画笔颜色"), twipsRect(150, 3270, 1245, 435));
+    Command3 =
+        newButton(f, "Command3", QStringLiteral("选屏蔽色"), twipsRect(150, 3750, 1245, 435));
+    Command4 =
+        newButton(f, "Command4", QStringLiteral("打开图片"), twipsRect(150, 4230, 1245, 435));
+    Command5 =
+        newButton(f, "Command5", QStringLiteral("保存图片"), twipsRect(150, 4710, 1245, 435));
+    Command2 =
+        newButton(f, "Command2", QStringLiteral("清除图片"), twipsRect(150, 5190, 1245, 435));
+
+    Label2 =
+        place(new QLabel(QStringLiteral("使用方法"), f), "Label2", twipsRect(270, 6270, 1215, 285));
+    Label3 = place(new QLabel(QStringLiteral("   用画笔描绘封闭区域，作屏蔽区，选屏蔽色填充，"
+                                             "将图片保存后再导入，用于贴图。"),
+                              f),
+                   "Label3", twipsRect(240, 6510, 1545, 1065));
+    Label3->setWordWrap(true);
+}
+
+void Form11::wire() {
+    connect(Picture1, &Canvas::MouseDown, this,
+            [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); });
+    connect(Picture1, &Canvas::MouseMove, this,
+            [this](int b, int s, float x, float y) { Picture1_MouseMove(b, s, x, y); });
+    connect(Picture1, &Canvas::MouseUp, this,
+            [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); });
+
+    // An option acts when it becomes the chosen one, by a click or from code.
+    const auto onChosen = [this](QRadioButton* option, void (Form11::*handler)()) {
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
+            if (checked) (this->*handler)();
+        });
+    };
+    onChosen(Option1, &Form11::Option1_Click);
+    onChosen(Option2, &Form11::Option2_Click);
+    onChosen(Option3, &Form11::Option3_Click);
+    onChosen(Option4, &Form11::Option4_Click);
+    onChosen(Option6, &Form11::Option6_Click);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Label1, &ClickableLabel::Click, this, [this] { Label1_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void Form11::Form_Load() {
+    // A 400 x 400 grid over the pad as it is now; the unit keeps its size when an opened
+    // picture resizes the pad.
+    Picture1->Scale(0, 0, 400, 400);
+}
+
+}  // namespace chromadeck

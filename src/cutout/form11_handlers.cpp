@@ -1,0 +1,139 @@
+// What the cut-out window does: the pen and the fill on the pad, the colour, file and
+// clear buttons.
+#include "canvas/random_source.h"
+#include "form11.h"
+#include "platform/picture_io.h"
+
+#include <QDir>
+
+namespace chromadeck {
+
+namespace {
+
+// The file as the user knows it, in the message that says why it failed.
+QString shownName(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+}  // namespace
+
+// ---- the pad
+
+void Form11::Picture1_MouseDown(int, int, float x, float y) {
+    if (Option5->isChecked()) {
+        fillAt(x, y);
+        return;
+    }
+    // The pen goes down where pressed; it draws only once it moves. A position past the
+    // Integer range (a pad grown to a huge picture) is a press that does nothing.
+    const std::optional<Integer> px = toInteger(x), py = toInteger(y);
+    if (!px || !py) return;
+    penDown_ = true;
+    lastX_ = *px;
+    lastY_ = *py;
+}
+
+void Form11::Picture1_MouseMove(int, int, float x, float y) {
+    if (!penDown_) return;
+    const std::optional<Integer> px = toInteger(x), py = toInteger(y);
+    if (!px || !py) return;
+    Picture1->Line(lastX_, lastY_, *px, *py);
+    lastX_ = *px;
+    lastY_ = *py;
+}
+
+void Form11::Picture1_MouseUp(int, int, float, float) {
+    penDown_ = false;
+}
+
+void Form11::fillAt(float x, float y) {
+    Canvas& pad = *Picture1;
+    // The pixel under the pointer, in the scale the press was reported in.
+    const int px = pad.pixelX(x), py = pad.pixelY(y);
+    // From the first fill on, the pad measures in pixels for as long as the window lives.
+    pad.setScaleMode(Canvas::kPixels);
+    pad.setFillStyle(0);
+    pad.setFillColor(Label1->BackColor());
+    // Every fill also makes the main window's colours unpredictable from here on.
+    random_.ReseedFromClock();
+    // A press on the border reads no pixel, and there is nothing to fill.
+    const RgbColor clicked = pad.Point(px, py);
+    if (!clicked.isNoPixel()) pad.ExtFloodFill(px, py, clicked);
+    pad.Refresh();
+    penDown_ = false;
+}
+
+// ---- pen widths; the fill option keeps the width it finds
+
+void Form11::Option1_Click() {
+    Picture1->setDrawWidth(1);
+}
+void Form11::Option2_Click() {
+    Picture1->setDrawWidth(2);
+}
+void Form11::Option3_Click() {
+    Picture1->setDrawWidth(4);
+}
+void Form11::Option4_Click() {
+    Picture1->setDrawWidth(8);
+}
+void Form11::Option6_Click() {
+    Picture1->setDrawWidth(30);
+}
+
+// ---- colours
+
+void Form11::Command1_Click() {
+    if (!CDlg.ShowColor()) return;
+    Picture1->setForeColor(RgbColor::fromQColor(CDlg.Color));
+}
+
+void Form11::Command3_Click() {
+    if (!CDlg.ShowColor()) return;
+    // The sticker pasted later should drop the colour the pad was filled with.
+    const RgbColor mask = RgbColor::fromQColor(CDlg.Color);
+    Label1->setBackColor(mask);
+    if (mainMaskSwatch_) mainMaskSwatch_->setBackColor(mask);
+}
+
+void Form11::Label1_Click() {
+    if (!CDlg.ShowColor()) return;
+    Label1->setBackColor(RgbColor::fromQColor(CDlg.Color));
+}
+
+// ---- files
+
+void Form11::Command4_Click() {
+    if (!CDlg.ShowOpen() || CDlg.FileName.isEmpty()) return;
+    const platform::LoadedPicture loaded = platform::LoadPicture(CDlg.FileName);
+    if (!loaded.ok()) {
+        // The pad keeps its picture and everything drawn on it.
+        services_.messages.show(
+            this, QStringLiteral("打开图片"),
+            QStringLiteral("无法打开图片“%1”：\n%2").arg(shownName(CDlg.FileName), loaded.error),
+            platform::MessageIcon::Warning);
+        return;
+    }
+    // A new picture starts a new cut-out; the pad takes the picture's size.
+    Picture1->setPicture(loaded.image);
+}
+
+void Form11::Command5_Click() {
+    CDlg.Filter = QStringLiteral("Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*");
+    if (!CDlg.ShowSave() || CDlg.FileName.isEmpty()) return;
+    // Saved under exactly the name chosen: no extension is added.
+    const QString why = platform::SavePictureBmp(Picture1->Image(), CDlg.FileName);
+    if (!why.isEmpty()) {
+        services_.messages.show(
+            this, QStringLiteral("保存图片"),
+            QStringLiteral("无法保存图片“%1”：\n%2").arg(shownName(CDlg.FileName), why),
+            platform::MessageIcon::Warning);
+    }
+}
+
+void Form11::Command2_Click() {
+    // Strokes and fills go; an opened picture stays.
+    Picture1->Cls();
+}
+
+}  // namespace chromadeck
