@@ -1,0 +1,277 @@
+// The cut-out window as the main window's button opens it, on scripted dialogs: pen
+// widths, strokes, the fill, the swatches, the picture files and the window's lifetime,
+// checked on the pad's pixels and on the files written.
+#include "canvas/random_source.h"
+#include "cutout/cutout_window_launcher.h"
+#include "platform/picture_io.h"
+#include "platform/scripted_services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace chromadeck;
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF, kRed = 0xFFFF0000, kGreen = 0xFF00FF00;
+
+struct Session {
+    platform::ScriptedServices services;
+    RandomSource random;
+    std::unique_ptr<QWidget> main = std::make_unique<QWidget>();
+    ClickableLabel* mainSwatch = new ClickableLabel(QStringLiteral("选贴图屏蔽色"), main.get());
+    CutoutWindowLauncher launcher{main.get(), services.services(), random, mainSwatch};
+    Form11* form = press();
+
+    Form11* press() {
+        launcher.Command9_Click();
+        return QTest::qWaitForWindowExposed(launcher.window()) ? launcher.window() : nullptr;
+    }
+    Canvas& pad() const { return *form->Picture1; }
+    QImage image() const { return form->Picture1->Image(); }
+    QRgb ground() const { return form->Picture1->BackColor().toQRgb(); }
+    void stroke(std::initializer_list<QPointF> points) {
+        auto p = points.begin();
+        form->Picture1_MouseDown(1, 0, p->x(), p->y());
+        for (++p; p != points.end(); ++p) form->Picture1_MouseMove(1, 0, p->x(), p->y());
+        form->Picture1_MouseUp(1, 0, 0, 0);
+    }
+    void pick(QAbstractButton* button, QColor colour) {
+        services.dialogs.colorAnswers.push_back(colour);
+        button->click();
+    }
+    // A press in fill mode on a pixel of the drawing area, whatever the pad's scale.
+    void fillPixel(int x, int y) {
+        form->Option5->click();
+        form->Picture1_MouseDown(1, 0, float(pad().pixelsToUnitsX(x) + pad().ScaleLeft()),
+                                 float(pad().pixelsToUnitsY(y) + pad().ScaleTop()));
+    }
+};
+
+int count(const QImage& image, QRgb colour, QRect area = {}) {
+    area = area.isNull() ? image.rect() : area;
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) == colour;
+    return n;
+}
+
+QImage plain(QSize size, QRgb colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+}  // namespace
+
+class TestCutout : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void penWidths_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("width");
+        QTest::newRow("笔宽1") << "Option1" << 1;
+        QTest::newRow("笔宽2") << "Option2" << 2;
+        QTest::newRow("笔宽3") << "Option3" << 4;
+        QTest::newRow("小擦子") << "Option4" << 8;
+        QTest::newRow("大擦子") << "Option6" << 30;
+    }
+
+    void penWidths() {
+        QFETCH(QString, option);
+        QFETCH(int, width);
+        Session s;
+        s.form->Option3->click();  // away first, so that choosing Option1 is a change too
+        s.form->findChild<QRadioButton*>(option)->click();
+        s.pick(s.form->Command1, Qt::red);
+        s.stroke({{100, 200}, {300, 200}});
+        const QImage image = s.image();
+        QCOMPARE(count(image, kRed, QRect(s.pad().pixelX(200), 0, 1, image.height())), width);
+        s.form->Option5->click();  // the fill option keeps the width
+        QCOMPARE(s.pad().DrawWidth(), width);
+    }
+
+    void strokes() {
+        Session s;
+        s.pick(s.form->Command1, Qt::red);
+        const QImage blank = s.image();
+        Canvas* pad = s.form->Picture1;  // widget positions: 2 pixels of border first
+        QTest::mousePress(pad, Qt::LeftButton, {}, QPoint(42, 42));
+        QCOMPARE(s.image(), blank);
+        QTest::mouseMove(pad, QPoint(142, 42));
+        QTest::mouseMove(pad, QPoint(142, 122));
+        QTest::mouseRelease(pad, Qt::LeftButton, {}, QPoint(142, 122));
+        const QImage drawn = s.image();
+        for (int x = 40; x <= 140; ++x) QVERIFY(count(drawn, kRed, QRect(x, 39, 1, 3)) > 0);
+        for (int y = 40; y <= 120; ++y) QVERIFY(count(drawn, kRed, QRect(139, y, 3, 1)) > 0);
+        QTest::mouseMove(pad, QPoint(200, 200));
+        QCOMPARE(s.image(), drawn);
+
+        // On the grid 4.6 rounds to 5, pixel 3.76 -> 4 (unrounded it would reach pixel 3);
+        // 7.5 ties to even.
+        s.stroke({{4.6f, 7.5f}, {60, 7.5f}});
+        const int row = s.pad().pixelY(8);
+        QCOMPARE(s.image().pixel(3, row), s.ground());
+        QCOMPARE(s.image().pixel(4, row), kRed);
+        // After a fill the pad measures whole pixels.
+        s.fillPixel(300, 360);
+        s.form->Option1->click();
+        s.stroke({{4.6f, 200.5f}, {60, 200.5f}});
+        QCOMPARE(s.image().pixel(4, 200), kWhite);
+        QCOMPARE(s.image().pixel(5, 200), kRed);
+    }
+
+    void fill_data() {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("one-pixel diagonals") << "Option1";
+        QTest::newRow("eraser-wide diagonals") << "Option6";
+    }
+
+    void fill() {
+        QFETCH(QString, option);
+        Session s;
+        s.form->findChild<QRadioButton*>(option)->click();
+        s.pick(s.form->Command1, Qt::red);
+        QVERIFY(s.ground() != kWhite);
+        s.stroke({{200, 60}, {340, 200}, {200, 340}, {60, 200}, {200, 60}});
+        const QImage before = s.image();
+        const QPoint centre(s.pad().pixelX(200), s.pad().pixelY(200));
+        const QRect diamond(QPoint(s.pad().pixelX(60), s.pad().pixelY(60)),
+                            QPoint(s.pad().pixelX(340), s.pad().pixelY(340)));
+
+        s.form->Picture1_MouseDown(1, 0, 150, 150);  // the pen is down when the fill comes
+        s.fillPixel(centre.x(), centre.y());
+        QVERIFY(!s.form->penDown());
+        const QImage after = s.image();
+        QCOMPARE(count(after, kRed), count(before, kRed));
+        QCOMPARE(after.pixel(centre), kWhite);
+        int changed = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x) {
+                if (before.pixel(x, y) == after.pixel(x, y)) continue;
+                ++changed;
+                QVERIFY(diamond.contains(x, y) && after.pixel(x, y) == kWhite);
+            }
+        QVERIFY(changed > 5000);
+
+        // The mask colour itself, past the edge, the border (a null point would be the
+        // widget's middle to QTest): nothing to fill.
+        s.fillPixel(centre.x(), centre.y());
+        s.fillPixel(after.width(), 5);
+        QTest::mouseClick(s.form->Picture1, Qt::LeftButton, {}, QPoint(1, 1));
+        s.form->Picture1_MouseMove(1, 0, 10, 10);
+        QCOMPARE(s.image(), after);
+
+        // Every fill reseeds the program's colours away from their fixed start.
+        RandomSource fresh;
+        QVERIFY(!(RandomColor(s.random) == RandomColor(fresh)));
+    }
+
+    void swatches() {
+        Session s;
+        const RgbColor pen = s.pad().ForeColor();
+        s.form->Command1->click();  // all three cancelled
+        s.form->Command3->click();
+        QTest::mouseClick(s.form->Label1, Qt::LeftButton);
+        QCOMPARE(s.services.dialogs.requests.size(), size_t(3));
+        QCOMPARE(s.pad().ForeColor(), pen);
+        QCOMPARE(s.form->Label1->BackColor(), RGB(255, 255, 255));
+        QVERIFY(!s.mainSwatch->hasBackColor());
+
+        s.pick(s.form->Command3, QColor(10, 20, 30));
+        QCOMPARE(s.form->Label1->BackColor(), RGB(10, 20, 30));
+        QCOMPARE(s.mainSwatch->BackColor(), RGB(10, 20, 30));
+        s.services.dialogs.colorAnswers.push_back(QColor(40, 50, 60));
+        QTest::mouseClick(s.form->Label1, Qt::LeftButton);
+        QCOMPARE(s.form->Label1->BackColor(), RGB(40, 50, 60));
+        QCOMPARE(s.mainSwatch->BackColor(), RGB(10, 20, 30));
+        for (const auto& request : s.services.dialogs.requests) QCOMPARE(request.parent, s.form);
+    }
+
+    void pictureFiles() {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("photo.png"), broken = dir.filePath("坏 broken.png");
+        const QString out = dir.filePath("sticker");
+        const QImage picture = plain({200, 150}, 0xFFC8DCFF);
+        QVERIFY(picture.save(in));
+        QFile garbage(broken);
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a picture") > 0);
+        garbage.close();
+        Session s;
+        auto& answers = s.services.dialogs;
+        answers.openAnswers = {in, std::nullopt, broken};
+        answers.saveAnswers = {std::nullopt, out};
+
+        s.form->Command4->click();
+        QCOMPARE(s.pad().size(), QSize(204, 154));
+        // The grid keeps its unit: the 301 x 365 pixels the pad had make 400 x 400.
+        const QPoint inside(s.pad().pixelX(90), s.pad().pixelY(85));
+        const int leftSide = s.pad().pixelX(20);
+        s.form->Option2->click();
+        s.pick(s.form->Command1, Qt::red);
+        s.stroke({{20, 20}, {160, 20}, {160, 150}, {20, 150}, {20, 20}});
+        s.pick(s.form->Command3, Qt::green);
+        s.fillPixel(inside.x(), inside.y());
+        const QImage held = s.image();
+
+        s.form->Command4->click();  // cancelled
+        s.form->Command4->click();  // unreadable
+        QCOMPARE(s.services.messages.messages.size(), size_t(1));
+        QVERIFY(s.services.messages.messages[0].text.contains(QDir::toNativeSeparators(broken)));
+        QCOMPARE(s.image(), held);
+        QCOMPARE(s.pad().size(), QSize(204, 154));
+
+        s.form->Command5->click();  // cancelled
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        s.form->Command5->click();
+        QCOMPARE(answers.requests.back().file.filter,
+                 QStringLiteral("Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);  // no extension added
+        QCOMPARE(QImageReader(out).format(), QByteArray("bmp"));
+        const QImage saved = platform::LoadPicture(out).image;
+        QCOMPARE(saved, held);
+        QCOMPARE(saved.pixel(inside), kGreen);
+        QCOMPARE(saved.pixel(leftSide, inside.y()), kRed);
+
+        s.form->Command2->click();
+        QCOMPARE(s.image(), picture);
+    }
+
+    void oneWindowAtATime() {
+        Session s;
+        QCOMPARE(s.form->windowTitle(), QStringLiteral("Tessaly抠图"));
+        QCOMPARE(s.form->parentWidget(), s.main.get());
+        QCOMPARE(QRect(s.form->pos(), s.form->size()), QRect(578, 248, 764, 584));  // centred
+        s.form->Option3->click();
+        s.stroke({{10, 10}, {200, 200}});
+        const QImage drawn = s.image();
+        QCOMPARE(s.press(), s.form);
+        QVERIFY(s.form->Option3->isChecked());
+        QCOMPARE(s.image(), drawn);
+
+        QPointer<Form11> closed = s.form;
+        QVERIFY(s.form->close());
+        QCOMPARE(s.launcher.window(), nullptr);
+        Form11* fresh = s.press();  // even before the closed one is deleted
+        QVERIFY(fresh && fresh != closed);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+        QVERIFY(fresh->Option1->isChecked());
+        QCOMPARE(fresh->Picture1->DrawWidth(), 1);
+        QCOMPARE(fresh->Label1->BackColor(), RGB(255, 255, 255));
+        QCOMPARE(fresh->Picture1->ScaleWidth(), 400.0f);
+        QCOMPARE(fresh->Picture1->Image(),
+                 plain({301, 365}, fresh->Picture1->BackColor().toQRgb()));
+
+        QPointer<Form11> open = fresh;
+        s.main.reset();
+        QVERIFY(open.isNull());
+    }
+};
+
+QTEST_MAIN(TestCutout)
+#include "tst_cutout.moc"
