@@ -2,6 +2,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/controls/shape_controls.h"
+#include "cutout/cutout_window_launcher.h"
 #include "figures/main_panel.h"
 #include "figures/press_dispatch.h"
 #include "pictures/rotation.h"
@@ -161,6 +162,7 @@ class Form1 : public QMainWindow {
     std::optional<TextStamper> textStamper_;
     std::optional<StickerBoxes> stickers_;
     std::optional<PictureRotation> rotation_;
+    std::optional<CutoutWindowLauncher> cutout_;
 };
 
 }  // namespace chromadeck

@@ -1,4 +1,4 @@
-// The sticker and rotation controls of the main window, wired to their handlers.
+// The sticker, rotation and cut-out controls of the main window, wired to their handlers.
 #include "form1.h"
 
 namespace chromadeck {
@@ -26,6 +26,9 @@ void Form1::wirePictures() {
     connect(Command17, &QPushButton::clicked, this, [this] { rotation_->Command17_Click(); });
     connect(HScroll5, &QScrollBar::valueChanged, this, [this] { rotation_->HScroll5_Change(); });
     connect(HScroll6, &QScrollBar::valueChanged, this, [this] { rotation_->HScroll6_Change(); });
+
+    cutout_.emplace(this, services_, random_, Label17);
+    connect(Command9, &QPushButton::clicked, this, [this] { cutout_->Command9_Click(); });
 }
 
 }  // namespace chromadeck

@@ -40,6 +40,18 @@ class PictureWiringTest : public QObject {
         form.Command10->click();
         QVERIFY(!form.Picture2->isHidden() && !form.Picture3->isHidden());
     }
+
+    void cutOutButtonOpensOneWindowThatSharesTheMaskSwatch() {
+        Session s;
+        Form1& form = *s.form;
+        form.Command9->click();
+        form.Command9->click();
+        const auto windows = form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        const auto cutOuts = std::count_if(windows.begin(), windows.end(), [](QWidget* w) {
+            return w->isWindow() && w->windowTitle() == QStringLiteral("Tessaly抠图");
+        });
+        QCOMPARE(cutOuts, 1);
+    }
 };
 
 QTEST_MAIN(PictureWiringTest)
