@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QWidget>
+
+// The capture window's own small controls: a placement that keeps Single positions, and
+// the resize handles.
+namespace chromadeck::capture {
+
+// A control the window places by Single positions, as its rules compute them (241.33
+// wide, 2.67 from the left); the widget sits on the nearest whole pixels, edges rounded
+// so that neighbouring controls meet where their positions meet.
+class Site {
+  public:
+    Site() = default;
+    Site(QWidget* widget, float width, float height);
+
+    QWidget* widget() const { return widget_; }
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+
+    void Move(float left, float top);
+    void Move(float left, float top, float width, float height);
+
+  private:
+    void apply();
+
+    QWidget* widget_ = nullptr;
+    float left_ = 0;
+    float top_ = 0;
+    float width_ = 0;
+    float height_ = 0;
+};
+
+// One of the eight resize handles `Image1` (i): an invisible hit area that keeps the mouse
+// from press to release and reports its events with its index; positions in its own
+// pixels, buttons 1 left, 2 right, 4 middle.
+class HandleImage : public QWidget {
+    Q_OBJECT
+  public:
+    HandleImage(int index, QWidget* parent);
+    int Index() const { return index_; }
+
+  signals:
+    void MouseDown(int index, int button, int shift, float x, float y);
+    void MouseMove(int index, int button, int shift, float x, float y);
+    void MouseUp(int index, int button, int shift, float x, float y);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    int index_;
+};
+
+// Button and shift codes of a mouse event, as the window's handlers take them.
+int buttonCode(Qt::MouseButtons buttons);
+int shiftCode(Qt::KeyboardModifiers modifiers);
+
+}  // namespace chromadeck::capture

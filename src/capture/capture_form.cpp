@@ -1,0 +1,247 @@
+// The capture window's controls, its opening, its keys and every way it closes.
+#include "capture_form.h"
+
+#include "platform/screen.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPointer>
+
+namespace chromadeck {
+
+using namespace capture;
+
+namespace {
+
+// The toolbar and the options panel: 3620 twips wide, 390 and 560 high.
+constexpr float kPanelWidth = 3620.0f / platform::kTwipsPerPixel;
+constexpr float kToolbarHeight = 26;
+constexpr float kPanelHeight = 560.0f / platform::kTwipsPerPixel;
+constexpr RgbColor kBarColour = RGB(222, 238, 255);
+constexpr RgbColor kBarOutline = RGB(128, 128, 255);
+constexpr RgbColor kSelectionColour = RGB(0, 122, 236);
+constexpr float kHandleSize = 4;
+
+Canvas* newBar(QWidget* parent, const char* name) {
+    auto* bar = new Canvas(parent);
+    bar->setObjectName(QString::fromUtf8(name));
+    bar->setBorderStyle(0);
+    bar->setScaleMode(Canvas::kPixels);
+    bar->setBackColor(kBarColour);
+    bar->hide();
+    return bar;
+}
+
+QLabel* newReadout(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromUtf8(name));
+    QFont font(QStringLiteral("宋体"));
+    font.setPointSizeF(10.5);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kSelectionColour.toQColor());
+    label->setPalette(palette);
+    // The read-outs sit inside the region's corner: presses go through to the window.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->hide();
+    return label;
+}
+
+}  // namespace
+
+CaptureForm::CaptureForm(QWidget* owner, platform::Services services)
+    : Canvas(owner), services_(services) {
+    setObjectName(QStringLiteral("CaptureForm"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowModality(Qt::ApplicationModal);
+    setWindowTitle(QStringLiteral("截屏"));
+    setBorderStyle(0);
+    buildControls();
+    wire();
+    // The window sees every key before the control that has the focus (the text box).
+    qApp->installEventFilter(this);
+}
+
+CaptureForm::~CaptureForm() {
+    if (open_) setScreenPointer(0);
+    if (loop_) loop_->quit();
+}
+
+void CaptureForm::buildControls() {
+    // Made in this order so that each lies above the ones before it: the frame, then the
+    // handles and read-outs on it, then the text box, and the toolbar and panel on top.
+    Shape1 = new ShapeControl(this, kSelectionColour);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->hide();
+    Shape1At = Site(Shape1, 0, 0);
+
+    for (int i = 0; i < 8; ++i) {
+        Image1[size_t(i)] = new HandleImage(i, this);
+        Image1[size_t(i)]->hide();
+        Image1At[size_t(i)] = Site(Image1[size_t(i)], kHandleSize, kHandleSize);
+    }
+
+    LblPos = newReadout(this, "LblPos");
+    LblPosAt = Site(LblPos, 185, 17);
+    lblInfo = newReadout(this, "lblInfo");
+    lblInfoAt = Site(lblInfo, 175, 17);
+
+    TextEdit = new QLineEdit(this);
+    TextEdit->setObjectName(QStringLiteral("TextEdit"));
+    TextEdit->hide();
+
+    Picture1 = newBar(this, "Picture1");
+    Picture1At = Site(Picture1, kPanelWidth, kToolbarHeight);
+    Shape2 = new ShapeControl(Picture1, kBarOutline);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Site(Shape2, 241, 26).Move(10.0f / platform::kTwipsPerPixel, 0);
+    // The outline is designed a fraction of a pixel right of the bar; kept inside it so
+    // that its right edge shows.
+    Shape2->setGeometry(Shape2->geometry() & QRect(QPoint(0, 0), Picture1->size()));
+
+    Picture2 = newBar(this, "Picture2");
+    Picture2At = Site(Picture2, kPanelWidth, kPanelHeight);
+    Picture2At.Move(0, 28);
+    Shape4 = new ShapeControl(Picture2, kBarOutline);
+    Shape4->setObjectName(QStringLiteral("Shape4"));
+    Site(Shape4, Picture2At.Width(), Picture2At.Height());
+}
+
+void CaptureForm::wire() {
+    connect(this, &Canvas::MouseDown, this,
+            [this](int b, int s, float x, float y) { Form_MouseDown(b, s, x, y); });
+    connect(this, &Canvas::MouseMove, this,
+            [this](int b, int s, float x, float y) { Form_MouseMove(b, s, x, y); });
+    connect(this, &Canvas::MouseUp, this,
+            [this](int b, int s, float x, float y) { Form_MouseUp(b, s, x, y); });
+    for (HandleImage* handle : Image1) {
+        connect(handle, &HandleImage::MouseDown, this, &CaptureForm::Image1_MouseDown);
+        connect(handle, &HandleImage::MouseMove, this, &CaptureForm::Image1_MouseMove);
+        connect(handle, &HandleImage::MouseUp, this, &CaptureForm::Image1_MouseUp);
+    }
+}
+
+// ---- opening
+
+void CaptureForm::Run() {
+    if (!Open()) return;
+    QEventLoop loop;
+    loop_ = &loop;
+    const QPointer<CaptureForm> alive(this);
+    loop.exec(QEventLoop::DialogExec);
+    if (alive) loop_ = nullptr;
+}
+
+void CaptureForm::startRun() {
+    // Nothing of an earlier run is left: state, region, text box, panel, history.
+    run_ = RunState{};
+    hideSelection();
+    setFrame({});
+    TextEdit->hide();
+    TextEdit->clear();
+    Picture2->hide();
+    history_.clear();
+}
+
+bool CaptureForm::Open() {
+    if (open_) return true;
+    startRun();
+
+    Picture1At.Move(Picture1At.Left(), -Picture1At.Height());
+    Picture1->hide();
+    setAutoRedraw(true);
+    setScaleMode(kPixels);
+    setScreenPointer(2);
+
+    // The copy is taken while the window is still hidden, so that it is not in it.
+    const Long W = toLong(services_.screen.Width() / platform::kTwipsPerPixel).value_or(0);
+    const Long H = toLong(services_.screen.Height() / platform::kTwipsPerPixel).value_or(0);
+    const std::optional<QImage> shot = services_.screen.grab();
+    if (!shot) {
+        // A frozen black screen would look like a capture; say why there is none instead.
+        setScreenPointer(0);
+        services_.messages.show(parentWidget(), QStringLiteral("截屏"),
+                                QStringLiteral("无法截取屏幕：这个桌面不允许程序读取屏幕内容。"),
+                                platform::MessageIcon::Warning);
+        return false;
+    }
+    // The window's image must cover the screen before the copy lands in it.
+    setGeometry(0, 0, W, H);
+    setPicture(QImage());
+    BitBlt(0, 0, W, H, *shot, 0, 0);
+
+    setPicture(Image());
+    history_.StartHistory(Picture());
+    run_.SelMode = kSelDraw;
+    run_.ToolOn = 0;
+
+    open_ = true;
+    // Without a window manager a full-screen window would keep its old size: the
+    // geometry is the screen's already.
+    showFullScreen();
+    activateWindow();
+    return true;
+}
+
+// ---- keys and closing
+
+bool CaptureForm::eventFilter(QObject* watched, QEvent* event) {
+    if (!open_ || event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !(widget == this || isAncestorOf(widget))) return false;
+    // A key the focused control ignores travels on to the window: act on it only where it
+    // first arrives.
+    QWidget* first = QApplication::focusWidget();
+    if (!first || !(first == this || isAncestorOf(first))) first = this;
+    if (widget != first) return false;
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int code = key->key() == Qt::Key_Escape ? 27 : key->key();
+    Form_KeyDown(code, shiftCode(key->modifiers()));
+    return code == 27;
+}
+
+void CaptureForm::Form_KeyDown(int KeyCode, int) {
+    if (KeyCode == 27) Unload();
+}
+
+void CaptureForm::closeEvent(QCloseEvent* event) {
+    Unload();
+    event->accept();
+}
+
+void CaptureForm::Unload() {
+    if (!open_) return;
+    open_ = false;
+    hide();
+    setScreenPointer(0);
+    history_.clear();
+    setPicture(QImage());
+    if (loop_) loop_->quit();
+}
+
+// ---- shared helpers
+
+float CaptureForm::screenWidthPixels() const {
+    return float(services_.screen.Width() / platform::kTwipsPerPixel);
+}
+
+float CaptureForm::screenHeightPixels() const {
+    return float(services_.screen.Height() / platform::kTwipsPerPixel);
+}
+
+void CaptureForm::setScreenPointer(int code) {
+    services_.screen.setMousePointer(code);
+}
+
+Frame CaptureForm::frame() const {
+    return {Shape1At.Left(), Shape1At.Top(), Shape1At.Width(), Shape1At.Height()};
+}
+
+void CaptureForm::setFrame(const Frame& f) {
+    Shape1At.Move(f.Left, f.Top, f.Width, f.Height);
+}
+
+}  // namespace chromadeck

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "canvas/canvas.h"
+#include "canvas/controls/shape_controls.h"
+#include "capture_controls.h"
+#include "capture_history.h"
+#include "capture_run_state.h"
+#include "platform/services.h"
+#include "selection_rules.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <array>
+
+class QEventLoop;
+
+namespace chromadeck {
+
+// The capture window: a borderless window over the whole screen that shows a frozen
+// picture of the screen taken as it opens. The window itself is the picture that gets
+// annotated (its persistent image, Picture and drawing operations are the Canvas's);
+// the selection frame, its handles, the read-outs, the toolbar and the options panel lie
+// above it. Every opening is a fresh capture run; closing it throws the run away.
+//
+// It is modal and owned by the main window: Run() returns when the window has closed.
+class CaptureForm : public Canvas {
+    Q_OBJECT
+
+  public:
+    CaptureForm(QWidget* owner, platform::Services services);
+    ~CaptureForm() override;
+
+    // One capture run: the opening, then the window's own event loop until it closes.
+    void Run();
+    // The opening alone, returning at once with the window shown. False, with a message,
+    // when the platform will not let the screen be copied; nothing is shown then.
+    bool Open();
+    // Every way the window closes ends here: it hides, the screen cursor goes back to the
+    // default, the run's picture and history are dropped and Run() returns.
+    void Unload();
+    bool isOpen() const { return open_; }
+
+    // ---- controls (children of the window, named as the handlers know them)
+    Canvas* Picture1 = nullptr;  // the toolbar
+    ShapeControl* Shape2 = nullptr;
+    Canvas* Picture2 = nullptr;  // the options panel
+    ShapeControl* Shape4 = nullptr;
+    QLineEdit* TextEdit = nullptr;   // typing box of the text tool
+    ShapeControl* Shape1 = nullptr;  // the selection frame
+    std::array<capture::HandleImage*, 8> Image1{};
+    QLabel* LblPos = nullptr;   // "宽x高"
+    QLabel* lblInfo = nullptr;  // "RGB(r,g,b)" under the pointer
+
+    // Where the placed controls are, as the rules compute it (Single pixels).
+    capture::Site Picture1At;
+    capture::Site Picture2At;
+    capture::Site Shape1At;
+    std::array<capture::Site, 8> Image1At;
+    capture::Site LblPosAt;
+    capture::Site lblInfoAt;
+
+    capture::RunState& run() { return run_; }
+    const capture::RunState& run() const { return run_; }
+    capture::CaptureHistory& history() { return history_; }
+    const capture::CaptureHistory& history() const { return history_; }
+
+    // The region: the frame `Shape1`'s geometry.
+    capture::Frame frame() const;
+    void setFrame(const capture::Frame& frame);
+
+    // The screen in pixels as the capture window counts them: twips divided by 15.
+    float screenWidthPixels() const;
+    float screenHeightPixels() const;
+    // The screen-wide cursor code; any code but 0 overrides every window's own.
+    void setScreenPointer(int code);
+
+    // ---- handlers; positions in window pixels, buttons 1 left, 2 right, 4 middle
+    void Form_KeyDown(int KeyCode, int Shift);
+    void Form_MouseDown(int Button, int Shift, float X, float Y);
+    void Form_MouseMove(int Button, int Shift, float X, float Y);
+    void Form_MouseUp(int Button, int Shift, float X, float Y);
+    void Image1_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void Image1_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void Image1_MouseUp(int Index, int Button, int Shift, float X, float Y);
+
+    // ---- methods the capture handlers share
+    // Puts the eight handles around the frame and shows them.
+    void ImageMove();
+    // An empty region anchored at (x, y), with the frame, read-outs and handles hidden.
+    void ResetSelection(float x, float y);
+    // The toolbar beside the region, shown.
+    void PlaceToolbar();
+    // After an annotation is drawn into the persistent image: it becomes part of the
+    // picture and the next snapshot of the history.
+    void PushSnapshot();
+    // The toolbar's "撤销" and "重做".
+    void Undo();
+    void Redo();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void wire();
+    void startRun();
+    void hideSelection();
+    void placeLabels();
+
+    platform::Services services_;
+    capture::RunState run_;
+    capture::CaptureHistory history_;
+    bool open_ = false;
+    QEventLoop* loop_ = nullptr;
+};
+
+}  // namespace chromadeck

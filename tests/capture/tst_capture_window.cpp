@@ -1,0 +1,353 @@
+// The capture window on the offscreen 1920 x 1080 screen with a scripted screen picture:
+// opening and closing, the region, the handles, the read-outs and the history.
+#include "capture/capture_form.h"
+#include "platform/scripted_services.h"
+
+#include <QtTest>
+#include <memory>
+
+using namespace chromadeck;
+using namespace chromadeck::capture;
+
+namespace {
+
+// A screen whose every pixel tells where it is: red x, green y (each mod 256), blue `tint`.
+QImage screenPicture(int tint) {
+    QImage picture(1920, 1080, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) row[x] = qRgb(x & 255, y & 255, tint);
+    }
+    return picture;
+}
+
+// A move with no button held, straight to the widget (QTest would move the real cursor).
+void hover(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void drag(QWidget* widget, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(widget, button, {}, from);
+    QTest::mouseMove(widget, to);
+    QTest::mouseRelease(widget, button, {}, to);
+}
+
+struct Capture {
+    platform::ScriptedServices services;
+    QWidget owner;
+    std::unique_ptr<CaptureForm> form;
+
+    explicit Capture(int tint = 7) {
+        services.screen.picture = screenPicture(tint);
+        form = std::make_unique<CaptureForm>(&owner, services.services());
+    }
+    int lastPointer() const {
+        return services.screen.pointerCodes.empty() ? -1 : services.screen.pointerCodes.back();
+    }
+};
+
+bool opened(Capture& c) {
+    return c.form->Open() && QTest::qWaitForWindowExposed(c.form.get());
+}
+
+}  // namespace
+
+class CaptureWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void openingGrabsFirstAndEveryRunIsFresh();
+    void escapeClosesEvenFromTheTextBox();
+    void refusedGrabShowsMessageAndNoWindow();
+    void clickFixesAnEmptyRegionWithItsToolbar();
+    void rubberBandInEveryQuadrant();
+    void movedRegionStaysOnTheScreen();
+    void rightButtonDiscardsThenCloses();
+    void handlesResizeTheRegion();
+    void colourReadoutFollowsEveryMove();
+    void historyStepsThroughSnapshots();
+    void handlePressOnTheBareScreenDropsRedo();
+};
+
+void CaptureWindowTest::openingGrabsFirstAndEveryRunIsFresh() {
+    Capture c(1);
+    QVERIFY(opened(c));
+    CaptureForm& f = *c.form;
+    QCOMPARE(c.services.screen.grabCount, 1);
+    QCOMPARE(f.geometry(), QRect(0, 0, 1920, 1080));
+    QVERIFY(f.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(f.isModal());
+    QCOMPARE(f.Picture().pixel(300, 200), qRgb(300 & 255, 200, 1));
+    QVERIFY(!f.Picture1->isVisible());
+    QCOMPARE(f.Picture1->y(), -26);
+    QCOMPARE(c.lastPointer(), 2);
+
+    // A first run that leaves a region, a tool, a drawing and a redo entry behind.
+    drag(&f, {100, 100}, {400, 300});
+    f.run().ToolOn = -1;
+    f.LineBox(150, 150, 200, 200, RGB(255, 0, 0));
+    f.PushSnapshot();
+    f.PushSnapshot();
+    f.Undo();
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QVERIFY(!f.isOpen());
+
+    c.services.screen.picture = screenPicture(2);
+    QVERIFY(opened(c));
+    QCOMPARE(f.run().SelMode, kSelDraw);
+    QCOMPARE(f.run().ToolOn, 0);
+    QCOMPARE(f.run().OriginX, 0.0f);
+    QCOMPARE(f.history().SnapPos(), 1);
+    QCOMPARE(f.history().SnapTop(), 1);
+    QCOMPARE(f.history().Snapshots().size(), size_t(2));
+    QVERIFY(!f.Shape1->isVisible());
+    QCOMPARE(f.Picture().pixel(175, 150), qRgb(175, 150, 2));
+    f.Redo();
+    QCOMPARE(f.Picture().pixel(175, 150), qRgb(175, 150, 2));
+    f.Undo();  // back to selecting, still this run's screen
+    QCOMPARE(f.Picture().pixel(175, 150), qRgb(175, 150, 2));
+}
+
+void CaptureWindowTest::escapeClosesEvenFromTheTextBox() {
+    Capture c;
+    // Run() waits in the window's own loop; Esc typed into the text box ends it.
+    bool closedByEscape = false;
+    QTimer::singleShot(0, c.form.get(), [&] {
+        CaptureForm& f = *c.form;
+        f.TextEdit->show();
+        f.activateWindow();
+        f.TextEdit->setFocus();
+        QTest::keyClicks(f.TextEdit, "ab");
+        QTest::keyClick(f.TextEdit, Qt::Key_Escape);
+        closedByEscape = !f.isOpen();
+        f.Unload();  // a failing run must not hang the test
+    });
+    c.form->Run();
+    QVERIFY(closedByEscape);
+    QVERIFY(!c.form->isVisible());
+    QCOMPARE(c.form->TextEdit->text(), QStringLiteral("ab"));  // typed, never drawn
+    QCOMPARE(c.lastPointer(), 0);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void CaptureWindowTest::refusedGrabShowsMessageAndNoWindow() {
+    Capture c;
+    c.services.screen.refuseGrab = true;
+    c.form->Run();
+    QVERIFY(!c.form->isVisible());
+    QCOMPARE(c.services.messages.messages.size(), size_t(1));
+    QCOMPARE(c.services.messages.messages[0].title, QStringLiteral("截屏"));
+    QCOMPARE(c.lastPointer(), 0);
+}
+
+void CaptureWindowTest::clickFixesAnEmptyRegionWithItsToolbar() {
+    Capture c;
+    QVERIFY(opened(c));
+    CaptureForm& f = *c.form;
+    QTest::mouseClick(&f, Qt::LeftButton, {}, {1000, 500});
+    QCOMPARE(f.run().SelMode, kSelMove);
+    QCOMPARE(f.frame(), (Frame{1000, 500, 0, 0}));
+    QVERIFY(f.Picture1->isVisible());
+    QCOMPARE(f.Picture1->geometry(), QRect(759, 504, 241, 26));  // right edges meet
+
+    // A press outside the region starts the next one. The bottom 1050 leaves just room
+    // below (1050 + 4 + 26 = 1080); 1051 does not.
+    drag(&f, {600, 1000}, {900, 1050});
+    QCOMPARE(f.Picture1->geometry().topLeft(), QPoint(659, 1054));
+    drag(&f, {590, 990}, {900, 1051});
+    QCOMPARE(f.Picture1->geometry().topLeft(), QPoint(659, 1021));  // inside, 4 above the edge
+
+    // Narrower than the toolbar near the left edge: the toolbar starts at 0.
+    drag(&f, {20, 300}, {120, 400});
+    QCOMPARE(f.Picture1->geometry().topLeft(), QPoint(0, 404));
+}
+
+void CaptureWindowTest::rubberBandInEveryQuadrant() {
+    Capture c;
+    QVERIFY(opened(c));
+    CaptureForm& f = *c.form;
+    QTest::mousePress(&f, Qt::LeftButton, {}, {500, 500});
+    const struct {
+        QPoint to;
+        Frame frame;
+    } moves[] = {{{700, 600}, {500, 500, 200, 100}}, {{450, 620}, {450, 500, 50, 120}},
+                 {{530, 410}, {500, 410, 30, 90}},   {{300, 200}, {300, 200, 200, 300}},
+                 {{500, 640}, {300, 200, 200, 300}},   // on the press column: frozen
+                 {{720, 500}, {300, 200, 200, 300}}};  // on the press row: frozen
+    for (const auto& m : moves) {
+        QTest::mouseMove(&f, m.to);
+        QCOMPARE(f.frame(), m.frame);
+    }
+    QCOMPARE(f.LblPos->text(), QStringLiteral("200x300"));
+    QCOMPARE(f.LblPos->pos(), QPoint(302, 202));
+    QCOMPARE(f.lblInfo->pos(), QPoint(302, 221));
+    QVERIFY(f.Shape1->isVisible() && f.LblPos->isVisible() && f.Image1[6]->isVisible());
+    QCOMPARE(f.Shape1->geometry(), QRect(300, 200, 200, 300));
+    QCOMPARE(c.lastPointer(), 2);
+    QTest::mouseRelease(&f, Qt::LeftButton, {}, {720, 500});
+    QCOMPARE(f.run().OriginX, 300.0f);
+}
+
+void CaptureWindowTest::movedRegionStaysOnTheScreen() {
+    Capture c;
+    QVERIFY(opened(c));
+    CaptureForm& f = *c.form;
+    drag(&f, {100, 100}, {300, 200});
+    QTest::mousePress(&f, Qt::LeftButton, {}, {150, 150});
+    QTest::mouseMove(&f, {180, 170});
+    QCOMPARE(f.frame(), (Frame{130, 120, 200, 100}));
+    QCOMPARE(c.lastPointer(), 5);
+    QTest::mouseMove(&f, {-500, -400});
+    QCOMPARE(f.frame(), (Frame{0, 0, 200, 100}));
+    QTest::mouseMove(&f, {5000, 3000});
+    QCOMPARE(f.frame(), (Frame{1720, 980, 200, 100}));
+    QTest::mouseRelease(&f, Qt::LeftButton, {}, {5000, 3000});
+    QCOMPARE(f.run().OriginX, 1720.0f);
+    QCOMPARE(f.Picture1->geometry().topLeft(), QPoint(1679, 1050));
+}
+
+void CaptureWindowTest::rightButtonDiscardsThenCloses() {
+    {
+        Capture c;
+        QVERIFY(opened(c));
+        QTest::mouseClick(c.form.get(), Qt::RightButton, {}, {400, 400});
+        QVERIFY(!c.form->isOpen());
+    }
+    Capture c;
+    QVERIFY(opened(c));
+    CaptureForm& f = *c.form;
+    drag(&f, {100, 100}, {300, 200});
+    QTest::mouseClick(&f, Qt::RightButton, {}, {150, 150});  // inside: discarded, still open
+    QVERIFY(f.isOpen());
+    QCOMPARE(f.run().SelMode, kSelDraw);
+    QCOMPARE(f.run().RightUpKeeps, 1);
+    QVERIFY(!f.Shape1->isVisible() && !f.Image1[0]->isVisible() && !f.Picture1->isVisible());
+
+    drag(&f, {100, 100}, {300, 200});
+    QTest::mouseClick(&f, Qt::RightButton, {}, {600, 600});  // outside: discarded too
+    QVERIFY(f.isOpen());
+    QCOMPARE(f.frame(), (Frame{600, 600, 0, 0}));
+    QTest::mouseClick(&f, Qt::RightButton, {}, {600, 600});  // now it closes
+    QVERIFY(!f.isOpen());
+}
+
+void CaptureWindowTest::handlesResizeTheRegion() {
+    Capture c;
+    QVERIFY(opened(c));
+    CaptureForm& f = *c.form;
+    drag(&f, {400, 300}, {600, 400});
+    // Handle 2 sits w/1.5 in from the right edge, the others w/2.
+    QCOMPARE(f.Image1At[2].Left(), 600 - 4 / 1.5f);
+    QCOMPARE(f.Image1At[6].Left(), 598.0f);
+
+    const auto dragHandle = [&](int i, QPoint to) {
+        HandleImage* handle = f.Image1[size_t(i)];
+        QTest::mousePress(handle, Qt::LeftButton, {}, {2, 2});
+        c.services.screen.cursor = to;
+        QTest::mouseMove(handle, {1, 1});
+        QCOMPARE(c.lastPointer(), kHandleCursor[size_t(i)]);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, {1, 1});
+    };
+    dragHandle(0, {350, 250});  // the right edge ends w/2 right of where it was
+    QCOMPARE(f.frame(), (Frame{352, 252, 250, 150}));
+    QCOMPARE(f.run().HandleDrag, QStringLiteral("Stop"));
+    QVERIFY(f.Picture1->isVisible());
+    QCOMPARE(f.LblPos->text(), QStringLiteral("250x150"));
+
+    dragHandle(2, {700, 200});  // the right edge w/2 right of the pointer
+    QCOMPARE(f.frame(), (Frame{352, 202, 350, 202}));
+    dragHandle(6, {800, 500});  // the corner at the pointer
+    QCOMPARE(f.frame(), (Frame{352, 202, 448, 298}));
+    dragHandle(6, {300, 500});  // past the left edge: nothing moves
+    QCOMPARE(f.frame(), (Frame{352, 202, 448, 298}));
+    QCOMPARE(f.run().OriginX, 352.0f);
+
+    // Hovering a handle without a press only sets its cursor.
+    c.services.screen.cursor = {10, 10};
+    hover(f.Image1[1], {1, 1});
+    QCOMPARE(c.lastPointer(), 7);
+    QCOMPARE(f.frame(), (Frame{352, 202, 448, 298}));
+}
+
+void CaptureWindowTest::colourReadoutFollowsEveryMove() {
+    Capture c;
+    QVERIFY(opened(c));
+    CaptureForm& f = *c.form;
+    hover(&f, {10, 20});
+    QCOMPARE(f.lblInfo->text(), QStringLiteral("RGB(10,20,7)"));
+    QCOMPARE(c.lastPointer(), 2);
+    f.run().ToolOn = -1;
+    hover(&f, {300, 40});
+    QCOMPARE(f.lblInfo->text(), QStringLiteral("RGB(44,40,7)"));
+    hover(&f, {-3, 5});
+    QCOMPARE(f.lblInfo->text(), QStringLiteral("RGB(-1,0,0)"));
+}
+
+void CaptureWindowTest::historyStepsThroughSnapshots() {
+    Capture c;
+    QVERIFY(opened(c));
+    CaptureForm& f = *c.form;
+    drag(&f, {100, 100}, {500, 400});
+    f.run().ToolOn = -1;
+    const auto drawAndPush = [&](RgbColor colour) {
+        f.LineBox(120, 120, 200, 200, colour);
+        f.PushSnapshot();
+    };
+    const QRgb screen = qRgb(120, 120, 7), a = qRgb(255, 0, 0), c2 = qRgb(0, 0, 255);
+    drawAndPush(RGB(255, 0, 0));
+    f.Redo();  // nothing to redo right after a push
+    QCOMPARE(f.history().SnapPos(), 2);
+    drawAndPush(RGB(0, 255, 0));
+    f.Undo();
+    QCOMPARE(f.Picture().pixel(120, 120), a);
+    drawAndPush(RGB(0, 0, 255));
+    QCOMPARE(f.history().SnapTop(), 3);
+    QCOMPARE(f.history().Snapshots().size(), size_t(4));
+    QCOMPARE(f.history().snapshot(1).pixel(120, 120), screen);
+    QCOMPARE(f.history().snapshot(2).pixel(120, 120), a);
+    QCOMPARE(f.history().snapshot(3).pixel(120, 120), c2);
+    f.Redo();
+    QCOMPARE(f.Picture().pixel(120, 120), c2);
+
+    f.Undo();
+    f.Undo();
+    QCOMPARE(f.Picture().pixel(120, 120), screen);
+    QCOMPARE(f.Image().pixel(120, 120), screen);
+    QVERIFY(f.Picture1->isVisible());
+    f.Undo();  // past the first: selecting again, the later snapshots kept
+    QCOMPARE(f.run().SelMode, kSelDraw);
+    QCOMPARE(f.run().ToolOn, 0);
+    QVERIFY(!f.Picture1->isVisible() && !f.Shape1->isVisible() && !f.Image1[3]->isVisible());
+    QCOMPARE(f.frame().Width, 0.0f);
+    QCOMPARE(f.history().SnapPos(), 1);
+    QCOMPARE(f.history().SnapTop(), 3);
+    drag(&f, {100, 100}, {500, 400});
+    f.Redo();
+    QCOMPARE(f.Picture().pixel(120, 120), a);
+}
+
+void CaptureWindowTest::handlePressOnTheBareScreenDropsRedo() {
+    Capture c;
+    QVERIFY(opened(c));
+    CaptureForm& f = *c.form;
+    drag(&f, {100, 100}, {500, 400});
+    f.run().ToolOn = -1;
+    f.PushSnapshot();
+    QTest::mousePress(f.Image1[0], Qt::LeftButton, {}, {2, 2});  // a tool is on: ignored
+    QCOMPARE(f.run().HandleDrag, QString());
+    QTest::mouseRelease(f.Image1[0], Qt::LeftButton, {}, {2, 2});
+    f.Undo();
+    QCOMPARE(f.run().ToolOn, -1);
+    QTest::mousePress(f.Image1[0], Qt::LeftButton, {}, {2, 2});
+    QCOMPARE(f.run().ToolOn, 0);
+    QCOMPARE(f.run().HandleDrag, QStringLiteral("Start"));
+    QCOMPARE(f.history().SnapTop(), 1);
+    QCOMPARE(f.history().Snapshots().size(), size_t(2));
+    QVERIFY(!f.Picture1->isVisible());
+    QTest::mouseRelease(f.Image1[0], Qt::LeftButton, {}, {2, 2});
+}
+
+QTEST_MAIN(CaptureWindowTest)
+#include "tst_capture_window.moc"
