@@ -104,6 +104,7 @@ class Form1 : public QMainWindow {
     QAction* mnuOpen = nullptr;          // "打开图片"
     QAction* mnuExit = nullptr;          // "关闭"
     QAction* mnuSave = nullptr;          // "保存", acts from the bar itself
+    QAction* mnuCapture = nullptr;       // "截屏", acts from the bar itself
     QAction* mnuBackColor = nullptr;     // "背景色", acts from the bar itself
     QMenu* mnuClear = nullptr;           // "清除": clears the canvas whenever it opens
     QAction* mnuClearPicture = nullptr;  // "清除底图"
@@ -141,6 +142,7 @@ class Form1 : public QMainWindow {
     void mnuOpen_Click();
     void mnuExit_Click();
     void mnuSave_Click();
+    void mnuCapture_Click();  // form1_capture.cpp
     void mnuBackColor_Click();
     void mnuClear_Click();
     void mnuClearPicture_Click();

@@ -41,6 +41,7 @@ void Form1::buildMenus() {
 
     // Entries without a menu of their own act as soon as they are clicked in the bar.
     mnuSave = newItem(bar, QStringLiteral("保存"));
+    mnuCapture = newItem(bar, QStringLiteral("截屏"));
     mnuBackColor = newItem(bar, QStringLiteral("背景色"));
 
     // "清除" is both a command and a menu: it clears the canvas each time it opens, also
@@ -55,6 +56,7 @@ void Form1::buildMenus() {
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(mnuCapture, &QAction::triggered, this, [this] { mnuCapture_Click(); });
     connect(mnuBackColor, &QAction::triggered, this, [this] { mnuBackColor_Click(); });
     connect(mnuClear, &QMenu::aboutToShow, this, [this] { mnuClear_Click(); });
     connect(mnuClearPicture, &QAction::triggered, this, [this] { mnuClearPicture_Click(); });

@@ -1,0 +1,14 @@
+// "截屏": a capture run in its own full-screen window, over everything on the screen,
+// this window included.
+#include "capture/capture_form.h"
+#include "form1.h"
+
+namespace chromadeck {
+
+void Form1::mnuCapture_Click() {
+    // A fresh window each time: nothing of a run outlives it but the clipboard and files.
+    CaptureForm capture(this, services_);
+    capture.Run();
+}
+
+}  // namespace chromadeck
