@@ -10,7 +10,8 @@
 
 namespace chromadeck::capture {
 
-// One serialized picture of the history.
+// One serialized picture of the history: the grabbed screen as a picture bag, each later
+// one as its differences from the grabbed screen.
 struct PicBlob {
     QByteArray Bytes;
 };
@@ -54,7 +55,13 @@ class CaptureHistory {
   private:
     Step show(Long index) const;
 
+    void store(PicBlob& blob, const QImage& picture);
+
     std::vector<PicBlob> snapshots_;
+    // The grabbed screen, kept whole: every later snapshot is stored as the pixels where
+    // it differs from it, a small fraction of a whole screen, so hundreds of annotations
+    // fit in memory and a step costs a copy of the screen, not an encoder pass.
+    QImage first_;
     Long snapPos_ = 1;
     Long snapTop_ = 1;
     // `SnapStore`: made at its first use and kept for the run.
