@@ -52,7 +52,9 @@ QByteArray encodeDifferences(const QImage& picture, const QImage& first) {
 }
 
 // Null when the bytes are not differences for a picture of the first one's shape.
-QImage applyDifferences(const QByteArray& bytes, const QImage& first) {
+// `into`, when given, is a picture of the first one's shape that nobody else holds: the
+// result is written into its memory.
+QImage applyDifferences(const QByteArray& bytes, const QImage& first, QImage* into) {
     if (bytes.size() < 12 || std::memcmp(bytes.constData(), kDeltaMagic, 4) != 0) return QImage();
     const char* at = bytes.constData() + 4;
     const char* end = bytes.constData() + bytes.size();
@@ -67,7 +69,13 @@ QImage applyDifferences(const QByteArray& bytes, const QImage& first) {
     take(height);
     if (first.isNull() || width != quint32(first.width()) || height != quint32(first.height()))
         return QImage();
-    QImage picture = first.copy();
+    QImage fresh;
+    QImage& picture = into ? *into : fresh;
+    if (into) {
+        std::memcpy(picture.bits(), first.constBits(), size_t(first.sizeInBytes()));
+    } else {
+        picture = first.copy();
+    }
     while (at < end) {
         quint32 y, x, count;
         if (!take(y) || !take(x) || !take(count)) return QImage();
@@ -100,6 +108,10 @@ void CaptureHistory::StartHistory(const QImage& picture) {
     if (!SnapStore) SnapStore.emplace();
     SnapStore->WriteP(snapshots_[1].Bytes, picture);
     first_ = picture.format() == QImage::Format_RGB32 ? picture.copy() : QImage();
+    // Two pictures' worth of memory, touched now while the window opens: a step back or
+    // forward then fills one the window no longer shows instead of asking the system for
+    // a fresh screenful (slow the first time on some machines).
+    for (QImage& spare : spares_) spare = first_.isNull() ? QImage() : first_.copy();
 }
 
 void CaptureHistory::PushSnapshot(const QImage& picture) {
@@ -143,15 +155,25 @@ void CaptureHistory::clear() {
     snapshots_.clear();
     snapshots_.shrink_to_fit();
     first_ = QImage();
+    for (QImage& spare : spares_) spare = QImage();
     snapPos_ = 1;
     snapTop_ = 1;
+}
+
+QImage* CaptureHistory::spare() const {
+    // A spare the window still shows is shared; the other one is free.
+    for (QImage& candidate : spares_)
+        if (!candidate.isNull() && candidate.isDetached() && candidate.size() == first_.size())
+            return &candidate;
+    return nullptr;
 }
 
 QImage CaptureHistory::snapshot(Long index) const {
     if (index < 1 || size_t(index) >= snapshots_.size()) return QImage();
     const QByteArray& bytes = snapshots_[size_t(index)].Bytes;
     if (index == 1 && !first_.isNull()) return first_;
-    if (const QImage picture = applyDifferences(bytes, first_); !picture.isNull()) return picture;
+    if (const QImage picture = applyDifferences(bytes, first_, spare()); !picture.isNull())
+        return picture;
     return SnapStore ? SnapStore->ReadP(bytes) : QImage();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -56,12 +57,14 @@ class CaptureHistory {
     Step show(Long index) const;
 
     void store(PicBlob& blob, const QImage& picture);
+    QImage* spare() const;
 
     std::vector<PicBlob> snapshots_;
     // The grabbed screen, kept whole: every later snapshot is stored as the pixels where
     // it differs from it, a small fraction of a whole screen, so hundreds of annotations
     // fit in memory and a step costs a copy of the screen, not an encoder pass.
     QImage first_;
+    mutable std::array<QImage, 2> spares_;
     Long snapPos_ = 1;
     Long snapTop_ = 1;
     // `SnapStore`: made at its first use and kept for the run.
