@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts Chromadeck in a private Xvfb (no window manager), left-clicks its
-# canvas and passes when the pixels around the click changed.
+# canvas and passes when the pixels around the click changed; then opens the
+# screen capture from the menu bar, checks it shows the grabbed screen, and
+# closes it with Esc.
 #   smoke_test.sh CHROMADECK SCREEN_PROBE
 # Screenshots of the region before and after the click are left in the
 # current directory as smoke-before.png and smoke-after.png.
@@ -128,4 +130,39 @@ done
 
 sleep 0.5
 require_running "after drawing"
-echo "Smoke test passed: window ${WIDTH}x${HEIGHT} at $X,$Y; the click at ($click_x, $click_y) changed the canvas."
+echo "The click at ($click_x, $click_y) changed the canvas (window ${WIDTH}x${HEIGHT} at $X,$Y)."
+
+# The screen capture: "截屏" is the third entry of the menu bar, about 100 px in. It
+# grabs the real screen and covers it with a full-screen window showing that picture;
+# Esc closes it again.
+capture_windows() {
+    local id geometry
+    for id in $(xdotool search --onlyvisible --classname chromadeck 2>/dev/null); do
+        geometry="$(xdotool getwindowgeometry --shell "$id")" || continue
+        eval "$geometry" # sets X, Y, WIDTH, HEIGHT
+        ((X == 0 && Y == 0 && WIDTH == 1920 && HEIGHT == 1080)) && echo "$id"
+    done
+}
+drawn="$(grab)"
+xdotool mousemove --window "$window" 100 10 click 1
+capture=""
+for _ in $(seq 40); do
+    sleep 0.25
+    require_running "after choosing the screen capture"
+    capture="$(capture_windows)"
+    [[ -n "$capture" ]] && break
+done
+[[ -n "$capture" ]] || fail "choosing 截屏 opened no full-screen capture window within 10 s"
+sleep 0.5
+# The frozen picture shows the canvas as it was: the same pixels as before the capture.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[[ "$(grab smoke-capture.png)" == "$drawn" ]] ||
+    fail "the capture window does not show the grabbed screen (see smoke-capture.png in $PWD)"
+xdotool key Escape
+for _ in $(seq 40); do
+    sleep 0.25
+    [[ -z "$(capture_windows)" ]] && break
+done
+[[ -z "$(capture_windows)" ]] || fail "Esc did not close the capture window"
+require_running "after the screen capture"
+echo "Smoke test passed: drawing on the canvas and a screen capture in the real window."
