@@ -1,6 +1,7 @@
 #include "about_page.h"
 #include "canvas/random_source.h"
 #include "form1.h"
+#include "platform/picture_files.h"
 #include "platform/picture_io.h"
 
 #include <QApplication>
@@ -23,11 +24,6 @@ QAction* newItem(Owner* owner, const QString& caption) {
     QAction* item = owner->addAction(caption);
     item->setObjectName(caption);
     return item;
-}
-
-// The file as the user knows it, in the message that says why it failed.
-QString shownName(const QString& path) {
-    return QDir::toNativeSeparators(path);
 }
 
 }  // namespace
@@ -65,18 +61,11 @@ void Form1::buildMenus() {
 }
 
 void Form1::mnuOpen_Click() {
-    if (!CDlg.ShowOpen() || CDlg.FileName.isEmpty()) return;
-    const platform::LoadedPicture loaded = platform::LoadPicture(CDlg.FileName);
-    if (!loaded.ok()) {
-        // The canvas keeps its picture and everything drawn on it.
-        services_.messages.show(
-            this, QStringLiteral("打开图片"),
-            QStringLiteral("无法打开图片“%1”：\n%2").arg(shownName(CDlg.FileName), loaded.error),
-            platform::MessageIcon::Warning);
-        return;
-    }
+    // On a cancel or an unreadable file the canvas keeps everything it shows.
+    const auto picture =
+        platform::OpenPictureFile(CDlg, services_.messages, this, QStringLiteral("打开图片"));
     // A new background picture starts a new drawing.
-    Picture1->setPicture(loaded.image);
+    if (picture) Picture1->setPicture(*picture);
 }
 
 void Form1::mnuExit_Click() {
@@ -88,16 +77,8 @@ void Form1::mnuExit_Click() {
 }
 
 void Form1::mnuSave_Click() {
-    CDlg.Filter = QStringLiteral("Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*");
-    if (!CDlg.ShowSave() || CDlg.FileName.isEmpty()) return;
-    // Saved under exactly the name chosen: no extension is added.
-    const QString why = platform::SavePictureBmp(Picture1->Image(), CDlg.FileName);
-    if (!why.isEmpty()) {
-        services_.messages.show(
-            this, QStringLiteral("保存"),
-            QStringLiteral("无法保存图片“%1”：\n%2").arg(shownName(CDlg.FileName), why),
-            platform::MessageIcon::Warning);
-    }
+    platform::SavePictureBmpFile(CDlg, services_.messages, this, QStringLiteral("保存"),
+                                 Picture1->Image());
 }
 
 void Form1::mnuBackColor_Click() {

@@ -2,20 +2,12 @@
 // clear buttons.
 #include "canvas/random_source.h"
 #include "form11.h"
+#include "platform/picture_files.h"
 #include "platform/picture_io.h"
 
 #include <QDir>
 
 namespace chromadeck {
-
-namespace {
-
-// The file as the user knows it, in the message that says why it failed.
-QString shownName(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
-}  // namespace
 
 // ---- the pad
 
@@ -104,31 +96,16 @@ void Form11::Label1_Click() {
 // ---- files
 
 void Form11::Command4_Click() {
-    if (!CDlg.ShowOpen() || CDlg.FileName.isEmpty()) return;
-    const platform::LoadedPicture loaded = platform::LoadPicture(CDlg.FileName);
-    if (!loaded.ok()) {
-        // The pad keeps its picture and everything drawn on it.
-        services_.messages.show(
-            this, QStringLiteral("打开图片"),
-            QStringLiteral("无法打开图片“%1”：\n%2").arg(shownName(CDlg.FileName), loaded.error),
-            platform::MessageIcon::Warning);
-        return;
-    }
+    // On a cancel or an unreadable file the pad keeps its picture and drawing.
+    const auto picture =
+        platform::OpenPictureFile(CDlg, services_.messages, this, QStringLiteral("打开图片"));
     // A new picture starts a new cut-out; the pad takes the picture's size.
-    Picture1->setPicture(loaded.image);
+    if (picture) Picture1->setPicture(*picture);
 }
 
 void Form11::Command5_Click() {
-    CDlg.Filter = QStringLiteral("Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*");
-    if (!CDlg.ShowSave() || CDlg.FileName.isEmpty()) return;
-    // Saved under exactly the name chosen: no extension is added.
-    const QString why = platform::SavePictureBmp(Picture1->Image(), CDlg.FileName);
-    if (!why.isEmpty()) {
-        services_.messages.show(
-            this, QStringLiteral("保存图片"),
-            QStringLiteral("无法保存图片“%1”：\n%2").arg(shownName(CDlg.FileName), why),
-            platform::MessageIcon::Warning);
-    }
+    platform::SavePictureBmpFile(CDlg, services_.messages, this, QStringLiteral("保存图片"),
+                                 Picture1->Image());
 }
 
 void Form11::Command2_Click() {

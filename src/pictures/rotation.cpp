@@ -5,6 +5,7 @@
 #include "platform/common_dialog.h"
 #include "platform/cursors.h"
 #include "platform/message_box.h"
+#include "platform/picture_files.h"
 #include "platform/picture_io.h"
 
 #include <QComboBox>
@@ -119,15 +120,8 @@ void PictureRotation::Command16_Click() {
 }
 
 void PictureRotation::Command17_Click() {
-    platform::CommonDialog& dialog = *c_.CDlg;
-    dialog.Filter = QStringLiteral("Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*");
-    if (!dialog.ShowSave() || dialog.FileName.isEmpty()) return;
-    const QString error = platform::SavePictureBmp(c_.Picture2->Image(), dialog.FileName);
-    if (!error.isEmpty())
-        c_.messages->show(c_.window, QStringLiteral("保存旋转图"),
-                          QStringLiteral("无法保存 %1：\n%2")
-                              .arg(QDir::toNativeSeparators(dialog.FileName), error),
-                          platform::MessageIcon::Warning);
+    platform::SavePictureBmpFile(*c_.CDlg, *c_.messages, c_.window, QStringLiteral("保存旋转图"),
+                                 c_.Picture2->Image());
 }
 
 void PictureRotation::HScroll5_Change() {

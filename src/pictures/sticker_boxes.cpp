@@ -6,6 +6,7 @@
 #include "drag_box.h"
 #include "platform/common_dialog.h"
 #include "platform/message_box.h"
+#include "platform/picture_files.h"
 #include "platform/picture_io.h"
 
 #include <QDir>
@@ -43,17 +44,11 @@ void StickerBoxes::Command8_Click() {
 }
 
 void StickerBoxes::Command11_Click() {
-    platform::CommonDialog& dialog = *c_.CDlg;
-    if (!dialog.ShowOpen()) return;
-    const platform::LoadedPicture loaded = platform::LoadPicture(dialog.FileName);
-    if (!loaded.ok()) {
-        c_.messages->show(c_.window, QStringLiteral("导入图片"),
-                          QStringLiteral("无法读取图片 %1：\n%2")
-                              .arg(QDir::toNativeSeparators(dialog.FileName), loaded.error),
-                          platform::MessageIcon::Warning);
-        return;
-    }
-    c_.Picture3->setPicture(loaded.image);
+    // On a cancel or an unreadable file the sticker stays as it is.
+    const auto picture =
+        platform::OpenPictureFile(*c_.CDlg, *c_.messages, c_.window, QStringLiteral("导入图片"));
+    if (!picture) return;
+    c_.Picture3->setPicture(*picture);
     c_.Picture3->setVisible(true);
     c_.Picture2->setVisible(true);
 }

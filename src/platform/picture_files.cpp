@@ -1,0 +1,45 @@
+#include "picture_files.h"
+
+#include "common_dialog.h"
+#include "message_box.h"
+#include "picture_io.h"
+
+#include <QDir>
+
+namespace chromadeck::platform {
+
+namespace {
+// The file as the user knows it, in the message that says why it failed.
+QString shownName(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+}  // namespace
+
+std::optional<QImage> OpenPictureFile(CommonDialog& dialog, MessageBox& messages, QWidget* parent,
+                                      const QString& title) {
+    if (!dialog.ShowOpen() || dialog.FileName.isEmpty()) return std::nullopt;
+    const LoadedPicture loaded = LoadPicture(dialog.FileName);
+    if (!loaded.ok()) {
+        messages.show(
+            parent, title,
+            QStringLiteral("无法打开图片“%1”：\n%2").arg(shownName(dialog.FileName), loaded.error),
+            MessageIcon::Warning);
+        return std::nullopt;
+    }
+    return loaded.image;
+}
+
+bool SavePictureBmpFile(CommonDialog& dialog, MessageBox& messages, QWidget* parent,
+                        const QString& title, const QImage& picture) {
+    dialog.Filter = QStringLiteral("Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*");
+    if (!dialog.ShowSave() || dialog.FileName.isEmpty()) return false;
+    // Saved under exactly the name chosen: no extension is added.
+    const QString why = SavePictureBmp(picture, dialog.FileName);
+    if (why.isEmpty()) return true;
+    messages.show(parent, title,
+                  QStringLiteral("无法保存图片“%1”：\n%2").arg(shownName(dialog.FileName), why),
+                  MessageIcon::Warning);
+    return false;
+}
+
+}  // namespace chromadeck::platform
