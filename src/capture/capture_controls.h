@@ -56,6 +56,33 @@ class HandleImage : public QWidget {
     int index_;
 };
 
+// A toolbar button `Image2` (i): a 16 x 16 icon with a tooltip. It reports pointer moves
+// over it and a click (press and release on the button) with its index.
+class IconButton : public QWidget {
+    Q_OBJECT
+  public:
+    IconButton(int index, const QImage& icon, const QString& tip, QWidget* parent);
+    int Index() const { return index_; }
+    const QImage& icon() const { return icon_; }
+
+  signals:
+    void Hover(int index);
+    void Click(int index);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    int index_;
+    QImage icon_;
+};
+
+// The toolbar's icons, drawn here rather than shipped: one per button index 0..8.
+QImage toolbarIcon(int index);
+
 // Button and shift codes of a mouse event, as the window's handlers take them.
 int buttonCode(Qt::MouseButtons buttons);
 int shiftCode(Qt::KeyboardModifiers modifiers);

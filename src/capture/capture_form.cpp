@@ -107,6 +107,7 @@ void CaptureForm::buildControls() {
     Shape4 = new ShapeControl(Picture2, kBarOutline);
     Shape4->setObjectName(QStringLiteral("Shape4"));
     Site(Shape4, Picture2At.Width(), Picture2At.Height());
+    buildTools();
 }
 
 void CaptureForm::wire() {
@@ -121,6 +122,7 @@ void CaptureForm::wire() {
         connect(handle, &HandleImage::MouseMove, this, &CaptureForm::Image1_MouseMove);
         connect(handle, &HandleImage::MouseUp, this, &CaptureForm::Image1_MouseUp);
     }
+    wireTools();
 }
 
 // ---- opening

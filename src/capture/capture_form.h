@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "selection_rules.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <array>
@@ -50,6 +51,21 @@ class CaptureForm : public Canvas {
     std::array<capture::HandleImage*, 8> Image1{};
     QLabel* LblPos = nullptr;   // "宽x高"
     QLabel* lblInfo = nullptr;  // "RGB(r,g,b)" under the pointer
+    // On the toolbar: the nine buttons, their hover squares and the two separators.
+    std::array<capture::IconButton*, 9> Image2{};
+    std::array<ShapeControl*, 9> Shape3{};
+    LineControl* Line1 = nullptr;
+    LineControl* Line2 = nullptr;
+    // On the options panel: the font-size group and the palette.
+    Canvas* PicFont = nullptr;
+    QLabel* Image5 = nullptr;
+    QLabel* Image3 = nullptr;
+    Canvas* PicCombox = nullptr;  // looks like a combo box: Image4 (0..2) by state
+    QLineEdit* Text1 = nullptr;   // the font size in points, as typed
+    QComboBox* Combo1 = nullptr;  // its list of sizes
+    std::array<QImage, 3> Image4;
+    Canvas* PicColor = nullptr;
+    std::array<Canvas*, 17> Pcolor{};  // 16 is the current colour
 
     // Where the placed controls are, as the rules compute it (Single pixels).
     capture::Site Picture1At;
@@ -58,6 +74,8 @@ class CaptureForm : public Canvas {
     std::array<capture::Site, 8> Image1At;
     capture::Site LblPosAt;
     capture::Site lblInfoAt;
+    capture::Site PicFontAt;
+    capture::Site PicColorAt;
 
     capture::RunState& run() { return run_; }
     const capture::RunState& run() const { return run_; }
@@ -97,6 +115,29 @@ class CaptureForm : public Canvas {
     void Undo();
     void Redo();
 
+    // ---- toolbar and options panel
+    void Image2_Click(int Index);
+    void Image2_MouseMove(int Index);
+    // The options panel beside the toolbar: under it when it fits on the screen, else above.
+    void PlacePanel();
+    // Opens the list of `combo` when it is closed, closes it when it is open.
+    void OpenCombo(QComboBox* combo);
+    // The colour of every annotation: the big swatch's.
+    RgbColor CurrentColour() const;
+
+    // ---- annotation
+    // An arrow on `pic` from the tail (x0, y0) to the tip (X1, Y1), two barbs at the tip.
+    static void Arrow(Canvas& pic, float x0, float y0, float X1, float Y1, float ArrowLen,
+                      RgbColor color);
+
+    // ---- copy, save and exit
+    // What the window shows in that rectangle, without the frame, labels and handles,
+    // onto the clipboard.
+    void ScrnCap(Long Left, Long Top, Long Right, Long Bottom);
+    // Asks for a file name and saves the clipboard's picture there.
+    void CutdSave();
+    void Form_DblClick();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +148,18 @@ class CaptureForm : public Canvas {
     void startRun();
     void hideSelection();
     void placeLabels();
+    void buildTools();
+    void wireTools();
+    void showToolOptions(int index);
+    bool annotationPress(float X, float Y);
+    void annotationMove(float X, float Y);
+    void annotationRelease(float X, float Y);
+    QPointF strokeEnd(float X, float Y) const;
+    void drawShape(float x2, float y2);
+    void growTextEdit();
+    void copyRegion();
+    void copyAndExit();
+    void saveAndExit();
 
     platform::Services services_;
     capture::RunState run_;

@@ -45,7 +45,10 @@ void CaptureForm::PlaceToolbar() {
 // ---- the window's mouse
 
 void CaptureForm::Form_MouseDown(int Button, int, float X, float Y) {
-    if (run_.ToolOn != 0) return;
+    if (run_.ToolOn != 0) {
+        annotationPress(X, Y);
+        return;
+    }
     Picture1->hide();
     if (run_.SelMode == kSelDraw) {
         Shape1->show();
@@ -74,7 +77,10 @@ void CaptureForm::Form_MouseDown(int Button, int, float X, float Y) {
 void CaptureForm::Form_MouseMove(int Button, int, float X, float Y) {
     // The colour read-out follows the pointer whatever else goes on, shown or not.
     lblInfo->setText(colourText(GetPixel(toLongClamped(X), toLongClamped(Y))));
-    if (run_.ToolOn != 0) return;
+    if (run_.ToolOn != 0) {
+        annotationMove(X, Y);
+        return;
+    }
 
     setScreenPointer(strictlyInside(frame(), X, Y) ? 5 : 2);
     if (Button != 1) return;
@@ -101,7 +107,8 @@ void CaptureForm::Form_MouseMove(int Button, int, float X, float Y) {
     lblInfo->show();
 }
 
-void CaptureForm::Form_MouseUp(int Button, int, float, float) {
+void CaptureForm::Form_MouseUp(int Button, int, float X, float Y) {
+    if (run_.Drawing == -1) annotationRelease(X, Y);
     if (Button != 1) {
         if (run_.RightUpKeeps == 0) Unload();
         return;

@@ -1,0 +1,101 @@
+// How a capture run ends: the region copied to the clipboard, saved to a file, or dropped.
+#include "capture_form.h"
+
+#include "pictures/mod_save_pic.h"
+#include "platform/common_dialog.h"
+#include "platform/event_pump.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace chromadeck {
+
+using namespace capture;
+
+namespace {
+
+// The system clipboard, used only here: the region goes onto it as an image, and saving
+// takes it back from there.
+void clipboardPut(const QImage& picture) { QGuiApplication::clipboard()->setImage(picture); }
+QImage clipboardPicture() { return QGuiApplication::clipboard()->image(); }
+void clipboardClear() { QGuiApplication::clipboard()->clear(); }
+
+// The save dialog opens in the program's folder when files can go there; an installed
+// program's folder usually cannot take them, so then the user's pictures.
+QString saveFolder() {
+    const QString own = QCoreApplication::applicationDirPath();
+    if (QFileInfo(own).isWritable()) return own;
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
+
+}  // namespace
+
+void CaptureForm::ScrnCap(Long Left, Long Top, Long Right, Long Bottom) {
+    hideSelection();
+    platform::PumpEvents();
+    const Long w = Right - Left, h = Bottom - Top;
+    // What the window shows there: the persistent picture with every kept annotation (the
+    // screen-only layer is empty between strokes).
+    clipboardPut(Image().copy(Left, Top, w, h));
+}
+
+void CaptureForm::copyRegion() {
+    const Frame f = frame();
+    const float right = f.Left + f.Width, bottom = f.Top + f.Height;
+    ScrnCap(toLongClamped(f.Left), toLongClamped(f.Top), toLongClamped(right),
+            toLongClamped(bottom));
+}
+
+void CaptureForm::copyAndExit() {
+    Picture1->hide();
+    Picture2->hide();
+    QThread::msleep(10);
+    platform::PumpEvents();
+    Shape1->hide();
+    copyRegion();
+    Unload();
+}
+
+void CaptureForm::saveAndExit() {
+    const bool panelShown = !Picture2->isHidden();
+    Picture1->hide();
+    Picture2->hide();
+    QThread::msleep(10);
+    platform::PumpEvents();
+    Shape1->hide();
+    copyRegion();
+    Picture1->show();
+    if (panelShown) Picture2->show();
+    Shape1->show();
+    CutdSave();
+    Unload();
+}
+
+void CaptureForm::CutdSave() {
+    platform::CommonDialog dialog(services_.dialogs, this);
+    dialog.Filter = QStringLiteral(
+        "PNG文件(*.PNG)|*.PNG|JPEG文件(*.jpg;*.jpeg)|*.jpg|位图文件(*.bmp)|*.bmp|"
+        "GIF文件(*.gif)|*.gif|TIFF文件(*.TIFF)|*.tiff|所有文件(*.*)|*.*");
+    dialog.DialogTitle = QStringLiteral("保存为");
+    dialog.DefaultExt = QStringLiteral("PNG");
+    dialog.InitDir = saveFolder();
+    if (!dialog.ShowSave()) return;  // the region stays on the clipboard
+
+    const QString path = dialog.FileName;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const QString fileType = dot < 0 ? path : path.mid(dot + 1);
+    SaveImageFile(clipboardPicture(), path, fileType, 80, 24, 6, services_.messages,
+                  services_.screen, this);
+    clipboardClear();
+}
+
+void CaptureForm::Form_DblClick() {
+    if (PtInRect(run_.HitRect, toLongClamped(run_.PressX), toLongClamped(run_.PressY)))
+        copyAndExit();
+}
+
+}  // namespace chromadeck

@@ -1,0 +1,374 @@
+// The capture window's toolbar, options panel and annotations, and the ways a run ends:
+// copy, save and exit. Real widgets on the offscreen 1920 x 1080 screen.
+#include "capture/capture_form.h"
+#include "platform/scripted_services.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QImageReader>
+#include <QtTest>
+#include <memory>
+
+using namespace chromadeck;
+using namespace chromadeck::capture;
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kBlue = qRgb(0, 0, 255);
+
+// Every pixel tells where it is (red x, green y, each mod 256) with blue 7, so no pixel
+// of the screen is pure red or pure blue.
+QImage screenPicture() {
+    QImage picture(1920, 1080, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) row[x] = qRgb(x & 255, y & 255, 7);
+    }
+    return picture;
+}
+
+void hover(QWidget* widget, QPoint at = {2, 2}) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void drag(QWidget* widget, QPoint from, QPoint to) {
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(widget, to);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
+}
+
+bool nearColour(const QImage& image, int x, int y, QRgb colour) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.pixel(x + dx, y + dy) == colour) return true;
+    return false;
+}
+
+int countColour(const QImage& image, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
+    return n;
+}
+
+struct Capture {
+    platform::ScriptedServices services;
+    QWidget owner;
+    std::unique_ptr<CaptureForm> form;
+
+    Capture() {
+        services.screen.picture = screenPicture();
+        form = std::make_unique<CaptureForm>(&owner, services.services());
+    }
+    // Opens and fixes the region (100, 100) - (500, 400).
+    CaptureForm& withRegion(QPoint from = {100, 100}, QPoint to = {500, 400}) {
+        form->Open();
+        (void)QTest::qWaitForWindowExposed(form.get());
+        drag(form.get(), from, to);
+        return *form;
+    }
+};
+
+// QTest's double click is the second click alone: the first goes before it.
+void doubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+}
+
+void click(CaptureForm& f, int button) { QTest::mouseClick(f.Image2[size_t(button)], Qt::LeftButton); }
+
+}  // namespace
+
+class CaptureToolsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void buttonsHoverAndChooseTools();
+    void panelGoesAboveTheToolbarNearTheBottom();
+    void paletteBordersAndReleaseColour();
+    void comboListToggles();
+    void arrowBarbs();
+    void strokeOutsideEndsOnTheBorder();
+    void clickWithoutMovementStillTakesASnapshot();
+    void previewVanishesAndOneShapeIsKept();
+    void textTakesTwoClicks();
+    void copyPutsExactlyTheRegionOnTheClipboard();
+    void doubleClickCopiesOnlyInsideTheRegion();
+    void saveWritesTheChosenTypeAndClearsTheClipboard();
+};
+
+void CaptureToolsTest::buttonsHoverAndChooseTools() {
+    Capture c;
+    CaptureForm& f = c.withRegion();
+    const QStringList tips{"撤销", "复制退出", "保存", "退出截屏", "添加箭头",
+                           "添加文字", "添加椎圆", "添加矩形", "重做"};
+    for (int i = 0; i < 9; ++i) QCOMPARE(f.Image2[size_t(i)]->toolTip(), tips[i]);
+    QCOMPARE(f.Image2[7]->geometry(), QRect(7, 5, 16, 16));
+    QCOMPARE(f.Image2[1]->geometry(), QRect(218, 5, 16, 16));
+
+    hover(f.Image2[2]);
+    hover(f.Image2[6]);
+    for (int i = 0; i < 9; ++i) QCOMPARE(f.Shape3[size_t(i)]->isVisible(), i == 6);
+    hover(f.Picture1, {100, 24});
+    for (ShapeControl* square : f.Shape3) QVERIFY(!square->isVisible());
+    QCOMPARE(c.services.screen.pointerCodes.back(), 1);
+
+    click(f, 4);  // arrow: the narrow panel under the toolbar
+    QCOMPARE(f.run().ToolOn, -1);
+    QCOMPARE(f.run().ToolName, QStringLiteral("添加箭头"));
+    QVERIFY(f.Picture2->isVisible() && !f.PicFont->isVisible());
+    QCOMPARE(f.Picture2At.Left(), f.Picture1At.Left());
+    QCOMPARE(f.Picture2At.Top(), f.Picture1At.Top() + 26 + 3);
+    QCOMPARE(f.Picture2At.Width(), 3620.0f / 15 - 73 - 2);
+    QCOMPARE(f.PicColorAt.Left(), 4.0f);
+
+    click(f, 5);  // text: still shown, widened for the font group
+    QVERIFY(f.Picture2->isVisible() && f.PicFont->isVisible());
+    QCOMPARE(f.Picture2At.Width(), 3620.0f / 15);
+    QCOMPARE(f.PicColorAt.Left(), 1180.0f / 15);
+    QCOMPARE(f.Shape4->width(), f.Picture2->width());
+    QCOMPARE(f.run().LastButton, Integer(5));
+
+    click(f, 5);  // the same tool again hides the panel but keeps the tool
+    QVERIFY(!f.Picture2->isVisible());
+    QCOMPARE(f.run().ToolName, QStringLiteral("添加文字"));
+    QCOMPARE(f.run().ToolOn, -1);
+
+    click(f, 3);  // exit
+    QVERIFY(!f.isOpen());
+}
+
+void CaptureToolsTest::panelGoesAboveTheToolbarNearTheBottom() {
+    Capture c;
+    CaptureForm& f = c.withRegion({100, 900}, {500, 1040});
+    QCOMPARE(f.Picture1At.Top(), 1044.0f);  // the toolbar still fits under the region
+    click(f, 7);
+    QCOMPARE(f.Picture2At.Top(), 1044.0f - 560.0f / 15 - 3);
+}
+
+void CaptureToolsTest::paletteBordersAndReleaseColour() {
+    Capture c;
+    CaptureForm& f = c.withRegion();
+    click(f, 6);
+    QCOMPARE(f.CurrentColour(), RGB(255, 0, 0));
+
+    hover(f.Pcolor[3]);
+    hover(f.Pcolor[9]);
+    for (int k = 0; k < 16; ++k) QCOMPARE(f.Pcolor[size_t(k)]->BorderStyle(), (k == 3 || k == 9) ? 1 : 0);
+    hover(f.Pcolor[16]);
+    for (int k = 0; k < 16; ++k) QCOMPARE(f.Pcolor[size_t(k)]->BorderStyle(), 0);
+
+    QTest::mouseRelease(f.Pcolor[13], Qt::LeftButton, {}, {3, 3});
+    QCOMPARE(f.CurrentColour(), RGB(0, 0, 255));
+    QTest::mouseRelease(f.Pcolor[16], Qt::LeftButton, {}, {3, 3});
+    QCOMPARE(f.CurrentColour(), RGB(0, 0, 255));
+    QTest::mouseRelease(f.Pcolor[4], Qt::LeftButton, {}, {3, 3});
+    QCOMPARE(f.CurrentColour(), RGB(0, 128, 0));
+}
+
+void CaptureToolsTest::comboListToggles() {
+    Capture c;
+    CaptureForm& f = c.withRegion();
+    click(f, 5);
+    QCOMPARE(f.Text1->text(), QStringLiteral("11"));
+    QTest::mousePress(f.PicCombox, Qt::LeftButton, {}, {40, 10});
+    QVERIFY(f.Combo1->view()->isVisible());
+    QCOMPARE(f.PicCombox->Picture(), f.Image4[2]);
+    f.OpenCombo(f.Combo1);
+    QVERIFY(!f.Combo1->view()->isVisible());
+}
+
+void CaptureToolsTest::arrowBarbs() {
+    // Tail (0, 0) and tip (100, 0), shifted 10 down so that both barbs are on the canvas.
+    Canvas pic;
+    pic.setBorderStyle(0);
+    pic.setScaleMode(Canvas::kPixels);
+    pic.resize(120, 30);
+    pic.setAutoRedraw(true);
+    CaptureForm::Arrow(pic, 0, 10, 100, 10, 10, RGB(255, 0, 0));
+    const QImage image = pic.Image();
+    QCOMPARE(image.pixel(90, 15), kRed);
+    QCOMPARE(image.pixel(90, 5), kRed);
+    QCOMPARE(image.pixel(50, 10), kRed);
+    QVERIFY(image.pixel(90, 16) != kRed && image.pixel(90, 4) != kRed);
+    QVERIFY(image.pixel(101, 10) != kRed);
+}
+
+void CaptureToolsTest::strokeOutsideEndsOnTheBorder() {
+    Capture c;
+    CaptureForm& f = c.withRegion();
+    click(f, 7);
+    drag(&f, {200, 200}, {900, 700});
+    const QImage image = f.Image();
+    QCOMPARE(image.pixel(500, 300), kRed);  // the right side on the region's edge
+    QCOMPARE(image.pixel(350, 400), kRed);  // the bottom side too
+    QVERIFY(image.pixel(503, 300) != kRed && image.pixel(350, 403) != kRed);
+
+    click(f, 4);
+    drag(&f, {300, 250}, {300, 50});  // the arrow's tip stops on the top edge
+    const QImage arrow = f.Image();
+    QCOMPARE(arrow.pixel(300, 101), kRed);
+    QVERIFY(nearColour(arrow, 295, 110, kRed) && nearColour(arrow, 305, 110, kRed));
+    QVERIFY(arrow.pixel(300, 98) != kRed);
+}
+
+void CaptureToolsTest::clickWithoutMovementStillTakesASnapshot() {
+    Capture c;
+    CaptureForm& f = c.withRegion();
+    click(f, 4);
+    const QImage before = f.Image();
+    QTest::mouseClick(&f, Qt::LeftButton, {}, {200, 200});
+    QCOMPARE(f.history().SnapTop(), 2);
+    QVERIFY(f.AutoRedraw());
+    QCOMPARE(f.Image(), before);
+
+    // A press outside the region with a tool chosen starts nothing.
+    QTest::mouseClick(&f, Qt::LeftButton, {}, {50, 50});
+    QCOMPARE(f.history().SnapTop(), 2);
+}
+
+void CaptureToolsTest::previewVanishesAndOneShapeIsKept() {
+    Capture c;
+    CaptureForm& f = c.withRegion();
+    click(f, 6);
+    QTest::mousePress(&f, Qt::LeftButton, {}, {200, 200});
+    QTest::mouseMove(&f, {300, 300});
+    QVERIFY(!f.AutoRedraw());
+    QVERIFY(nearColour(f.grab().toImage(), 300, 250, kRed));  // the preview's right end
+    QCOMPARE(countColour(f.Image(), kRed), 0);                // on the screen only
+
+    QTest::mouseMove(&f, {400, 350});
+    QVERIFY(!nearColour(f.grab().toImage(), 300, 250, kRed));
+    QTest::mouseRelease(&f, Qt::LeftButton, {}, {400, 350});
+    const QImage kept = f.Image();
+    QVERIFY(nearColour(kept, 200, 275, kRed) && nearColour(kept, 400, 275, kRed));
+    QVERIFY(nearColour(kept, 300, 200, kRed) && nearColour(kept, 300, 350, kRed));
+    QVERIFY(!nearColour(kept, 300, 250, kRed));
+    QCOMPARE(f.history().SnapTop(), 2);
+    QCOMPARE(f.history().snapshot(2), kept);
+}
+
+void CaptureToolsTest::textTakesTwoClicks() {
+    Capture c;
+    CaptureForm& f = c.withRegion();
+    click(f, 5);
+    QTest::mouseClick(&f, Qt::LeftButton, {}, {150, 150});
+    QVERIFY(f.TextEdit->isVisible());
+    QCOMPARE(f.TextEdit->geometry().topLeft(), QPoint(150, 150));
+    QCOMPARE(f.TextEdit->width(), 25);
+    QCOMPARE(f.history().SnapTop(), 1);
+
+    QTest::keyClicks(f.TextEdit, "Wide enough text");
+    const int grown = f.TextEdit->width();
+    QVERIFY(grown > 25);
+    QTest::keyClick(f.TextEdit, Qt::Key_Backspace);
+    QCOMPARE(f.TextEdit->width(), grown);  // never shrinks while open
+
+    QTest::mouseRelease(f.Pcolor[13], Qt::LeftButton, {}, {3, 3});  // blue, after opening
+    f.Text1->setText(QStringLiteral("zero"));
+    QTest::mouseClick(&f, Qt::LeftButton, {}, {700, 700});
+    QVERIFY(f.TextEdit->isVisible());  // no usable size: nothing drawn yet
+    QCOMPARE(f.history().SnapTop(), 1);
+
+    f.Text1->setText(QStringLiteral("24"));
+    QTest::mouseClick(&f, Qt::LeftButton, {}, {700, 700});  // outside the region: commits
+    QVERIFY(!f.TextEdit->isVisible());
+    QVERIFY(f.TextEdit->text().isEmpty());
+    QCOMPARE(f.run().Drawing, Integer(0));
+    QCOMPARE(f.history().SnapTop(), 2);
+    QCOMPARE(f.FontSize(), 24.0);
+
+    const QImage image = f.Image();
+    int top = 10000, bottom = -1, left = 10000;
+    for (int y = 140; y < 260; ++y)
+        for (int x = 140; x < 700; ++x)
+            if (image.pixel(x, y) == kBlue) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+            }
+    QVERIFY(top >= 150 && left >= 150);
+    QVERIFY2(bottom - top > 16, "24-point capitals are more than 16 pixels high");
+    QCOMPARE(countColour(image, kRed), 0);
+}
+
+void CaptureToolsTest::copyPutsExactlyTheRegionOnTheClipboard() {
+    Capture c;
+    CaptureForm& f = c.withRegion({100, 100}, {200, 150});
+    const Frame region = f.frame();
+    click(f, 7);
+    drag(&f, {120, 110}, {180, 140});
+    click(f, 1);
+    QVERIFY(!f.isOpen());
+
+    const QImage copy = QGuiApplication::clipboard()->image();
+    QCOMPARE(copy.size(), QSize(int(region.Width), int(region.Height)));
+    const int l = int(region.Left), t = int(region.Top);
+    QCOMPARE(copy.pixel(120 - l, 125 - t), kRed);
+    QCOMPARE(copy.pixel(0, 0), qRgb(l, t, 7));  // the frame is never in it
+    QCOMPARE(copy.pixel(copy.width() - 1, 2), qRgb(l + copy.width() - 1, t + 2, 7));
+}
+
+void CaptureToolsTest::doubleClickCopiesOnlyInsideTheRegion() {
+    Capture c;
+    QGuiApplication::clipboard()->clear();
+    c.form->Open();
+    doubleClick(c.form.get(), {300, 300});  // selecting yet
+    QVERIFY(c.form->isOpen());
+    c.form->Unload();
+
+    CaptureForm& f = c.withRegion();
+    doubleClick(&f, {50, 50});
+    QVERIFY(f.isOpen());
+    drag(&f, {100, 100}, {500, 400});
+    doubleClick(&f, {300, 300});
+    QVERIFY(!f.isOpen());
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(400, 300));
+}
+
+void CaptureToolsTest::saveWritesTheChosenTypeAndClearsTheClipboard() {
+    QTemporaryDir dir;
+    {
+        Capture c;
+        const QString path = dir.filePath(QStringLiteral("shot.PNG"));
+        c.services.dialogs.saveAnswers.push_back(path);
+        CaptureForm& f = c.withRegion();
+        click(f, 2);
+        QVERIFY(!f.isOpen());
+        const auto& request = c.services.dialogs.requests.at(0).file;
+        QCOMPARE(request.title, QStringLiteral("保存为"));
+        QCOMPARE(request.defaultExt, QStringLiteral("PNG"));
+        QCOMPARE(request.filter.split(u'|').mid(0, 4),
+                 QStringList({"PNG文件(*.PNG)", "*.PNG", "JPEG文件(*.jpg;*.jpeg)", "*.jpg"}));
+        QCOMPARE(request.filter.split(u'|').size(), 12);
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), QByteArray("png"));
+        const QImage saved = reader.read();
+        QCOMPARE(saved.size(), QSize(400, 300));
+        QCOMPARE(saved.pixel(10, 10), qRgb(110, 110, 7));
+        QVERIFY(QGuiApplication::clipboard()->image().isNull());
+    }
+    {
+        Capture c;
+        const QString path = dir.filePath(QStringLiteral("shot.jpeg"));
+        c.services.dialogs.saveAnswers.push_back(path);
+        click(c.withRegion(), 2);
+        QCOMPARE(QImageReader(path).format(), QByteArray("jpeg"));
+        QVERIFY(c.services.messages.messages.empty());
+    }
+    {
+        Capture c;
+        c.services.dialogs.saveAnswers.push_back(std::nullopt);
+        CaptureForm& f = c.withRegion();
+        click(f, 2);
+        QVERIFY(!f.isOpen());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(400, 300));
+    }
+}
+
+QTEST_MAIN(CaptureToolsTest)
+#include "tst_capture_tools.moc"
