@@ -144,6 +144,7 @@ void CaptureForm::startRun() {
     TextEdit->hide();
     TextEdit->clear();
     Picture2->hide();
+    resetTools();
     history_.clear();
 }
 

@@ -150,6 +150,7 @@ class CaptureForm : public Canvas {
     void placeLabels();
     void buildTools();
     void wireTools();
+    void resetTools();
     void showToolOptions(int index);
     bool annotationPress(float X, float Y);
     void annotationMove(float X, float Y);

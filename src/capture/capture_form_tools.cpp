@@ -199,6 +199,16 @@ void CaptureForm::wireTools() {
             [this](const QString&) { Text1->setText(Combo1->currentText()); });
 }
 
+// The colour and the size last only for one run: each opening starts red at 11 points.
+void CaptureForm::resetTools() {
+    for (ShapeControl* square : Shape3) square->hide();
+    for (size_t k = 0; k < 16; ++k) Pcolor[k]->setBorderStyle(0);
+    Pcolor[16]->setBackColor(RGB(255, 0, 0));
+    Text1->setText(QStringLiteral("11"));
+    Combo1->setCurrentText(QStringLiteral("11"));
+    PicCombox->setPicture(Image4[0]);
+}
+
 RgbColor CaptureForm::CurrentColour() const { return Pcolor[16]->BackColor(); }
 
 void CaptureForm::Image2_MouseMove(int Index) {

@@ -167,6 +167,12 @@ void CaptureToolsTest::paletteBordersAndReleaseColour() {
     QCOMPARE(f.CurrentColour(), RGB(0, 0, 255));
     QTest::mouseRelease(f.Pcolor[4], Qt::LeftButton, {}, {3, 3});
     QCOMPARE(f.CurrentColour(), RGB(0, 128, 0));
+
+    f.Text1->setText(QStringLiteral("30"));
+    f.Unload();  // a new run starts red at 11 points again
+    f.Open();
+    QCOMPARE(f.CurrentColour(), RGB(255, 0, 0));
+    QCOMPARE(f.Text1->text(), QStringLiteral("11"));
 }
 
 void CaptureToolsTest::comboListToggles() {
