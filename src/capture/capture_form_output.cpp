@@ -2,13 +2,12 @@
 #include "capture_form.h"
 
 #include "pictures/mod_save_pic.h"
+#include "platform/clipboard.h"
 #include "platform/common_dialog.h"
 #include "platform/event_pump.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -17,12 +16,6 @@ namespace chromadeck {
 using namespace capture;
 
 namespace {
-
-// The system clipboard, used only here: the region goes onto it as an image, and saving
-// takes it back from there.
-void clipboardPut(const QImage& picture) { QGuiApplication::clipboard()->setImage(picture); }
-QImage clipboardPicture() { return QGuiApplication::clipboard()->image(); }
-void clipboardClear() { QGuiApplication::clipboard()->clear(); }
 
 // The save dialog opens in the program's folder when files can go there; an installed
 // program's folder usually cannot take them, so then the user's pictures.
@@ -40,7 +33,7 @@ void CaptureForm::ScrnCap(Long Left, Long Top, Long Right, Long Bottom) {
     const Long w = Right - Left, h = Bottom - Top;
     // What the window shows there: the persistent picture with every kept annotation (the
     // screen-only layer is empty between strokes).
-    clipboardPut(Image().copy(Left, Top, w, h));
+    platform::ClipboardSetImage(Image().copy(Left, Top, w, h));
 }
 
 void CaptureForm::copyRegion() {
@@ -88,9 +81,9 @@ void CaptureForm::CutdSave() {
     const QString path = dialog.FileName;
     const qsizetype dot = path.lastIndexOf(u'.');
     const QString fileType = dot < 0 ? path : path.mid(dot + 1);
-    SaveImageFile(clipboardPicture(), path, fileType, 80, 24, 6, services_.messages,
+    SaveImageFile(platform::ClipboardImage(), path, fileType, 80, 24, 6, services_.messages,
                   services_.screen, this);
-    clipboardClear();
+    platform::ClipboardClear();
 }
 
 void CaptureForm::Form_DblClick() {
