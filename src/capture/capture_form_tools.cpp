@@ -129,6 +129,7 @@ void CaptureForm::buildTools() {
     // The real combo lies under the picture that imitates it: only its list shows.
     Combo1 = new QComboBox(PicFont);
     Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
     for (int size : {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72})
         Combo1->addItem(QString::number(size));
     Combo1->setCurrentText(QStringLiteral("11"));

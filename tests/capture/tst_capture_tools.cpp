@@ -347,6 +347,7 @@ void CaptureToolsTest::saveWritesTheChosenTypeAndClearsTheClipboard() {
         const auto& request = c.services.dialogs.requests.at(0).file;
         QCOMPARE(request.title, QStringLiteral("保存为"));
         QCOMPARE(request.defaultExt, QStringLiteral("PNG"));
+        QCOMPARE(request.initDir, QCoreApplication::applicationDirPath());  // writable here
         QCOMPARE(request.filter.split(u'|').mid(0, 4),
                  QStringList({"PNG文件(*.PNG)", "*.PNG", "JPEG文件(*.jpg;*.jpeg)", "*.jpg"}));
         QCOMPARE(request.filter.split(u'|').size(), 12);
