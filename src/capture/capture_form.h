@@ -62,6 +62,9 @@ class CaptureForm : public Canvas {
     QLabel* Image3 = nullptr;
     Canvas* PicCombox = nullptr;  // looks like a combo box: Image4 (0..2) by state
     QLineEdit* Text1 = nullptr;   // the font size in points, as typed
+    // The size the text tool last read from Text1 as a positive number; what a commit
+    // uses while Text1 holds something else.
+    float lastTextSize_ = 11;
     QComboBox* Combo1 = nullptr;  // its list of sizes
     std::array<QImage, 3> Image4;
     Canvas* PicColor = nullptr;

@@ -99,17 +99,16 @@ void CaptureForm::annotationRelease(float X, float Y) {
     }
 
     // The size is read at every click, so a size typed while the box is open counts.
-    const std::optional<double> size = parseNumber(Text1->text());
-    const bool sizeUsable = size && *size > 0 && std::isfinite(*size);
+    // A size that is not a positive number falls back to the last one that was.
+    const std::optional<float> size = textToSingle(Text1->text());
+    if (size && *size > 0) lastTextSize_ = *size;
     QPalette palette = TextEdit->palette();
     palette.setColor(QPalette::Text, CurrentColour().toQColor());
     TextEdit->setPalette(palette);
-    if (sizeUsable) {
-        setFontSize(float(*size));
-        QFont font = TextEdit->font();
-        font.setPointSizeF(float(*size));
-        TextEdit->setFont(font);
-    }
+    setFontSize(lastTextSize_);
+    QFont font = TextEdit->font();
+    font.setPointSizeF(lastTextSize_);
+    TextEdit->setFont(font);
 
     if (TextEdit->isHidden()) {
         TextEdit->setGeometry(toLongClamped(X), toLongClamped(Y), int(kTextBoxWidth),
@@ -120,8 +119,6 @@ void CaptureForm::annotationRelease(float X, float Y) {
         growTextEdit();
         return;  // Drawing stays -1: the next release on the window commits
     }
-    // Without a size there is nothing sound to draw with: the box stays open to fix it.
-    if (!sizeUsable) return;
     const RgbColor previous = ForeColor();
     setForeColor(CurrentColour());
     setCurrentX(float(TextEdit->x()));

@@ -78,9 +78,12 @@ void CaptureForm::CutdSave() {
     dialog.InitDir = saveFolder();
     if (!dialog.ShowSave()) return;  // the region stays on the clipboard
 
-    const QString path = dialog.FileName;
-    const qsizetype dot = path.lastIndexOf(u'.');
-    const QString fileType = dot < 0 ? path : path.mid(dot + 1);
+    // The type is what follows the file name's last dot; a name typed without one takes
+    // the default extension, as the dialog itself would add it.
+    QString path = dialog.FileName;
+    if (!QFileInfo(path).fileName().contains(u'.')) path += u'.' + dialog.DefaultExt;
+    const QString name = QFileInfo(path).fileName();
+    const QString fileType = name.mid(name.lastIndexOf(u'.') + 1);
     SaveImageFile(platform::ClipboardImage(), path, fileType, 80, 24, 6, services_.messages,
                   services_.screen, this);
     platform::ClipboardClear();

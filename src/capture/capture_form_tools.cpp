@@ -44,11 +44,21 @@ struct Swatch {
     float y;
 };
 constexpr std::array<Swatch, 16> kSwatches{{
-    {RGB(0, 0, 0), 32, 0},          {RGB(128, 128, 128), 48, 0},   {RGB(192, 0, 0), 64, 0},
-    {RGB(192, 192, 0), 80, 0},      {RGB(0, 128, 0), 96, 0},       {RGB(0, 0, 128), 112, 0},
-    {RGB(128, 0, 128), 128, 0},     {RGB(0, 128, 128), 144, 0},    {RGB(255, 255, 255), 32, 14.67f},
-    {RGB(192, 192, 192), 48, 14.67f}, {RGB(255, 0, 0), 64, 14.67f}, {RGB(255, 255, 0), 80, 14.67f},
-    {RGB(0, 255, 0), 96, 14.67f},   {RGB(0, 0, 255), 112, 14.67f}, {RGB(255, 0, 255), 128, 14.67f},
+    {RGB(0, 0, 0), 32, 0},
+    {RGB(128, 128, 128), 48, 0},
+    {RGB(192, 0, 0), 64, 0},
+    {RGB(192, 192, 0), 80, 0},
+    {RGB(0, 128, 0), 96, 0},
+    {RGB(0, 0, 128), 112, 0},
+    {RGB(128, 0, 128), 128, 0},
+    {RGB(0, 128, 128), 144, 0},
+    {RGB(255, 255, 255), 32, 14.67f},
+    {RGB(192, 192, 192), 48, 14.67f},
+    {RGB(255, 0, 0), 64, 14.67f},
+    {RGB(255, 255, 0), 80, 14.67f},
+    {RGB(0, 255, 0), 96, 14.67f},
+    {RGB(0, 0, 255), 112, 14.67f},
+    {RGB(255, 0, 255), 128, 14.67f},
     {RGB(0, 255, 255), 144, 14.67f},
 }};
 
@@ -100,7 +110,8 @@ void CaptureForm::buildTools() {
         Shape3[i]->setObjectName(QStringLiteral("Shape3_%1").arg(b.index));
         Site(Shape3[i], 20, 20).Move(b.hoverX, 3);
         Shape3[i]->hide();
-        Image2[i] = new IconButton(b.index, toolbarIcon(b.index), QString::fromUtf8(b.tip), Picture1);
+        Image2[i] =
+            new IconButton(b.index, toolbarIcon(b.index), QString::fromUtf8(b.tip), Picture1);
         Site(Image2[i], 16, 16).Move(b.x, 5);
     }
     // Between the tools and undo, and between save and exit.
@@ -207,10 +218,13 @@ void CaptureForm::resetTools() {
     Pcolor[16]->setBackColor(RGB(255, 0, 0));
     Text1->setText(QStringLiteral("11"));
     Combo1->setCurrentText(QStringLiteral("11"));
+    lastTextSize_ = 11;
     PicCombox->setPicture(Image4[0]);
 }
 
-RgbColor CaptureForm::CurrentColour() const { return Pcolor[16]->BackColor(); }
+RgbColor CaptureForm::CurrentColour() const {
+    return Pcolor[16]->BackColor();
+}
 
 void CaptureForm::Image2_MouseMove(int Index) {
     for (ShapeControl* square : Shape3) square->hide();
@@ -219,24 +233,24 @@ void CaptureForm::Image2_MouseMove(int Index) {
 
 void CaptureForm::Image2_Click(int Index) {
     switch (Index) {
-    case 0:
-        Undo();
-        break;
-    case 8:
-        Redo();
-        break;
-    case 1:
-        copyAndExit();
-        return;
-    case 2:
-        saveAndExit();
-        return;
-    case 3:
-        Unload();
-        return;
-    default:
-        showToolOptions(Index);
-        break;
+        case 0:
+            Undo();
+            break;
+        case 8:
+            Redo();
+            break;
+        case 1:
+            copyAndExit();
+            return;
+        case 2:
+            saveAndExit();
+            return;
+        case 3:
+            Unload();
+            return;
+        default:
+            showToolOptions(Index);
+            break;
     }
     run_.LastButton = Index;
 }

@@ -78,7 +78,9 @@ void doubleClick(QWidget* widget, QPoint at) {
     QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
 }
 
-void click(CaptureForm& f, int button) { QTest::mouseClick(f.Image2[size_t(button)], Qt::LeftButton); }
+void click(CaptureForm& f, int button) {
+    QTest::mouseClick(f.Image2[size_t(button)], Qt::LeftButton);
+}
 
 }  // namespace
 
@@ -103,7 +105,7 @@ class CaptureToolsTest : public QObject {
 void CaptureToolsTest::buttonsHoverAndChooseTools() {
     Capture c;
     CaptureForm& f = c.withRegion();
-    const QStringList tips{"撤销", "复制退出", "保存", "退出截屏", "添加箭头",
+    const QStringList tips{"撤销",     "复制退出", "保存",     "退出截屏", "添加箭头",
                            "添加文字", "添加椎圆", "添加矩形", "重做"};
     for (int i = 0; i < 9; ++i) QCOMPARE(f.Image2[size_t(i)]->toolTip(), tips[i]);
     QCOMPARE(f.Image2[7]->geometry(), QRect(7, 5, 16, 16));
@@ -157,7 +159,8 @@ void CaptureToolsTest::paletteBordersAndReleaseColour() {
 
     hover(f.Pcolor[3]);
     hover(f.Pcolor[9]);
-    for (int k = 0; k < 16; ++k) QCOMPARE(f.Pcolor[size_t(k)]->BorderStyle(), (k == 3 || k == 9) ? 1 : 0);
+    for (int k = 0; k < 16; ++k)
+        QCOMPARE(f.Pcolor[size_t(k)]->BorderStyle(), (k == 3 || k == 9) ? 1 : 0);
     hover(f.Pcolor[16]);
     for (int k = 0; k < 16; ++k) QCOMPARE(f.Pcolor[size_t(k)]->BorderStyle(), 0);
 
@@ -276,15 +279,18 @@ void CaptureToolsTest::textTakesTwoClicks() {
     QTest::mouseRelease(f.Pcolor[13], Qt::LeftButton, {}, {3, 3});  // blue, after opening
     f.Text1->setText(QStringLiteral("zero"));
     QTest::mouseClick(&f, Qt::LeftButton, {}, {700, 700});
-    QVERIFY(f.TextEdit->isVisible());  // no usable size: nothing drawn yet
-    QCOMPARE(f.history().SnapTop(), 1);
+    QVERIFY(!f.TextEdit->isVisible());  // committed at the last usable size
+    QCOMPARE(f.FontSize(), 11.0);
+    QCOMPARE(f.history().SnapTop(), 2);
 
+    QTest::mouseClick(&f, Qt::LeftButton, {}, {150, 150});  // a second text
+    QTest::keyClicks(f.TextEdit, "Wide enough text");
     f.Text1->setText(QStringLiteral("24"));
     QTest::mouseClick(&f, Qt::LeftButton, {}, {700, 700});  // outside the region: commits
     QVERIFY(!f.TextEdit->isVisible());
     QVERIFY(f.TextEdit->text().isEmpty());
     QCOMPARE(f.run().Drawing, Integer(0));
-    QCOMPARE(f.history().SnapTop(), 2);
+    QCOMPARE(f.history().SnapTop(), 3);
     QCOMPARE(f.FontSize(), 24.0);
 
     const QImage image = f.Image();
@@ -374,6 +380,14 @@ void CaptureToolsTest::saveWritesTheChosenTypeAndClearsTheClipboard() {
         QVERIFY(!f.isOpen());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(400, 300));
+    }
+    {
+        Capture c;  // a name typed without an extension takes the default one
+        c.services.dialogs.saveAnswers.push_back(dir.filePath(QStringLiteral("plain")));
+        click(c.withRegion(), 2);
+        QCOMPARE(QImageReader(dir.filePath(QStringLiteral("plain.PNG"))).format(),
+                 QByteArray("png"));
+        QVERIFY(c.services.messages.messages.empty());
     }
 }
 
