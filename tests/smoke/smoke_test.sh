@@ -140,8 +140,9 @@ capture_windows() {
     for id in $(xdotool search --onlyvisible --classname chromadeck 2>/dev/null); do
         geometry="$(xdotool getwindowgeometry --shell "$id")" || continue
         eval "$geometry" # sets X, Y, WIDTH, HEIGHT
-        ((X == 0 && Y == 0 && WIDTH == 1920 && HEIGHT == 1080)) && echo "$id"
+        if ((X == 0 && Y == 0 && WIDTH == 1920 && HEIGHT == 1080)); then echo "$id"; fi
     done
+    return 0
 }
 drawn="$(grab)"
 xdotool mousemove --window "$window" 100 10 click 1
