@@ -1,9 +1,12 @@
 // Screen probe for the smoke test: grabs one rectangle of the primary X
 // screen, prints a hash of its pixels and, when given a file name, saves
-// the rectangle as a PNG so a failed run can be looked at.
+// the rectangle as a PNG so a failed run can be looked at. With --clipboard it
+// prints the size of the picture on the X clipboard instead ("none" for none).
 //
 //   screen_probe X Y WIDTH HEIGHT [OUT.png]
+//   screen_probe --clipboard
 #include <QByteArrayView>
+#include <QClipboard>
 #include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QImage>
@@ -25,6 +28,14 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
+    if (args.size() == 2 && args[1] == QStringLiteral("--clipboard")) {
+        const QImage picture = QGuiApplication::clipboard()->image();
+        if (picture.isNull())
+            std::printf("none\n");
+        else
+            std::printf("%dx%d\n", picture.width(), picture.height());
+        return 0;
+    }
     if (args.size() != 5 && args.size() != 6) return fail("usage: X Y WIDTH HEIGHT [OUT.png]");
 
     int rect[4];

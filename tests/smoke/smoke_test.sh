@@ -166,4 +166,31 @@ for _ in $(seq 40); do
 done
 [[ -z "$(capture_windows)" ]] || fail "Esc did not close the capture window"
 require_running "after the screen capture"
-echo "Smoke test passed: drawing on the canvas and a screen capture in the real window."
+
+# A second capture: drag out a 200 x 150 region from (300, 300), then "复制退出", the
+# last toolbar button. The toolbar sits right-aligned 4 px below the region (left
+# 300 + 200 - 241 = 259, top 454); the button is 218 px in and 5 px down, 16 px square.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --window "$window" 100 10 click 1
+capture=""
+for _ in $(seq 40); do
+    sleep 0.25
+    capture="$(capture_windows)"
+    [[ -n "$capture" ]] && break
+done
+[[ -n "$capture" ]] || fail "the second capture window did not open"
+sleep 0.5
+xdotool mousemove 300 300 mousedown 1 mousemove 400 380 mousemove 500 450 mouseup 1
+sleep 0.5
+xdotool mousemove $((259 + 218 + 8)) $((454 + 5 + 8)) click 1
+for _ in $(seq 40); do
+    sleep 0.25
+    [[ -z "$(capture_windows)" ]] && break
+done
+[[ -z "$(capture_windows)" ]] || fail "copy and exit did not close the capture window"
+clipboard="$("$probe" --clipboard)"
+[[ "$clipboard" == "200x150" ]] ||
+    fail "the clipboard holds '$clipboard' after copying a 200x150 region"
+require_running "after copying a capture"
+echo "Smoke test passed: drawing on the canvas, a screen capture opened and closed, and a"
+echo "captured 200x150 region copied to the clipboard, all in the real window."
