@@ -1,5 +1,6 @@
 #include "canvas.h"
 
+#include "mouse_codes.h"
 #include "numeric.h"
 #include "platform/cursors.h"
 #include "platform/screen.h"
@@ -14,22 +15,6 @@ namespace chromadeck {
 
 namespace {
 constexpr double kTwipsPerPixel = platform::kTwipsPerPixel;
-
-int buttonCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
-
-int shiftCode(Qt::KeyboardModifiers modifiers) {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier) code |= 1;
-    if (modifiers & Qt::ControlModifier) code |= 2;
-    if (modifiers & Qt::AltModifier) code |= 4;
-    return code;
-}
 }  // namespace
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {

@@ -34,22 +34,6 @@ void Site::apply() {
     widget_->setGeometry(x0, y0, std::max<Long>(0, x1 - x0), std::max<Long>(0, y1 - y0));
 }
 
-int buttonCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
-
-int shiftCode(Qt::KeyboardModifiers modifiers) {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier) code |= 1;
-    if (modifiers & Qt::ControlModifier) code |= 2;
-    if (modifiers & Qt::AltModifier) code |= 4;
-    return code;
-}
-
 HandleImage::HandleImage(int index, QWidget* parent) : QWidget(parent), index_(index) {
     setObjectName(QStringLiteral("Image1_%1").arg(index));
     // Hovering must reach the handle too: its move sets the screen cursor.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/mouse_codes.h"
+
 #include <QWidget>
 
 // The capture window's own small controls: a placement that keeps Single positions, and
@@ -82,9 +84,5 @@ class IconButton : public QWidget {
 
 // The toolbar's icons, drawn here rather than shipped: one per button index 0..8.
 QImage toolbarIcon(int index);
-
-// Button and shift codes of a mouse event, as the window's handlers take them.
-int buttonCode(Qt::MouseButtons buttons);
-int shiftCode(Qt::KeyboardModifiers modifiers);
 
 }  // namespace chromadeck::capture
