@@ -35,16 +35,16 @@ int main(int argc, char** argv) {
     Canvas canvas;
     canvas.setBorderStyle(1);
     canvas.resize(kSide + 4, kSide + 4);
-    canvas.setAutoRedraw(true);
-    canvas.setScaleMode(Canvas::kPixels);
-    canvas.setFillStyle(0);
-    canvas.setBackColor(RGB(0, 0, 0));
+    canvas.surface().setAutoRedraw(true);
+    canvas.surface().setScaleMode(DrawingSurface::kPixels);
+    canvas.surface().setFillStyle(0);
+    canvas.surface().setBackColor(RGB(0, 0, 0));
     for (int i = 0; i < repeats; ++i) {
         const RgbColor from = i % 2 ? RGB(255, 255, 255) : RGB(0, 0, 0);
-        canvas.setFillColor(i % 2 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+        canvas.surface().setFillColor(i % 2 ? RGB(0, 0, 0) : RGB(255, 255, 255));
         QElapsedTimer timer;
         timer.start();
-        const long long painted = canvas.ExtFloodFill(kSide / 2, kSide / 2, from);
+        const long long painted = canvas.surface().ExtFloodFill(kSide / 2, kSide / 2, from);
         report("canvas ExtFloodFill 4000x4000", timer.nsecsElapsed() / 1e6, painted);
     }
 
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         timer.start();
         form.Picture1_MouseDown(1, 0, kSide / 2, kSide / 2);
         const double ms = timer.nsecsElapsed() / 1e6;
-        const QImage image = form.Picture1->Image();
+        const QImage image = form.Picture1->surface().Image();
         const long long filled = image.pixel(kSide - 1, kSide - 1) == 0xFFFFFFFFu
                                      ? static_cast<long long>(kSide) * kSide
                                      : 0;

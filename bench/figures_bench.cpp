@@ -35,7 +35,7 @@ void setUp(PanelFixture& f, const char* step, int size, int aspect, int halfWidt
     f.panel.HScroll2->setValue(aspect);
     f.panel.HScroll3->setValue(halfWidth);
     f.panel.HScroll4->setValue(halfHeight);
-    f.canvas->setDrawWidth(QString(step).toInt());
+    f.canvas->surface().setDrawWidth(QString(step).toInt());
 }
 
 }  // namespace

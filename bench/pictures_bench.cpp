@@ -24,13 +24,13 @@ QImage busyPicture(int w, int h) {
     Canvas canvas;
     canvas.setBorderStyle(0);
     canvas.resize(w, h);
-    canvas.setAutoRedraw(true);
-    canvas.setScaleMode(Canvas::kPixels);
+    canvas.surface().setAutoRedraw(true);
+    canvas.surface().setScaleMode(DrawingSurface::kPixels);
     RandomSource random;
-    canvas.setDrawWidth(7);
+    canvas.surface().setDrawWidth(7);
     for (int r = 1; r < 1200; r += 5)
-        canvas.Circle(w / 3.0f, h / 2.0f, float(r), RandomColor(random));
-    return canvas.Image();
+        canvas.surface().Circle(w / 3.0f, h / 2.0f, float(r), RandomColor(random));
+    return canvas.surface().Image();
 }
 }  // namespace
 
@@ -41,20 +41,20 @@ int main(int argc, char** argv) {
     Canvas source, output;
     source.setBorderStyle(1);
     source.setAutoSize(true);
-    source.setScaleMode(Canvas::kPixels);
+    source.surface().setScaleMode(DrawingSurface::kPixels);
     source.setPicture(busyPicture(343, 161));
     for (const bool fast : {false, true}) {
         output.setBorderStyle(0);
         output.resize(1000, 1000);
-        output.setScaleMode(Canvas::kPixels);
-        output.setAutoRedraw(true);
-        output.setBackColor(RGB(255, 255, 255));
+        output.surface().setScaleMode(DrawingSurface::kPixels);
+        output.surface().setAutoRedraw(true);
+        output.surface().setBackColor(RGB(255, 255, 255));
         QElapsedTimer timer;
         timer.start();
         if (fast)
-            RotatePictureFast(source, output, 30);
+            RotatePictureFast(source.surface(), output.surface(), 30);
         else
-            RotatePicture(source, output, 30);
+            RotatePicture(source.surface(), output.surface(), 30);
         std::printf("%-34s %10.1f ms\n", fast ? "rotate-1000x1000-fast" : "rotate-1000x1000",
                     msSince(timer));
     }

@@ -114,8 +114,8 @@ void Form1::wireText() {
 }
 
 void Form1::Form_Load() {
-    Picture3->setScaleMode(Canvas::kPixels);
-    Picture2->setScaleMode(Canvas::kPixels);
+    Picture3->surface().setScaleMode(DrawingSurface::kPixels);
+    Picture2->surface().setScaleMode(DrawingSurface::kPixels);
     sizeCanvas(500);
     Label4->setVisible(false);
     Label5->setVisible(false);

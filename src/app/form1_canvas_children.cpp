@@ -19,8 +19,8 @@ void setUpFloatingPicture(Canvas* box, const char* name, QRect geometry, int bor
     box->setBorderStyle(borderStyle);
     box->setAutoSize(true);
     box->setMousePointer(5);
-    box->setAutoRedraw(false);
-    box->setScaleMode(Canvas::kPixels);
+    box->surface().setAutoRedraw(false);
+    box->surface().setScaleMode(DrawingSurface::kPixels);
     box->hide();
 }
 
@@ -51,12 +51,12 @@ void Form1::buildCanvasChildren() {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(1740, 90, 23385, 14025));
     Picture1->setBorderStyle(1);
-    Picture1->setAutoRedraw(true);
-    Picture1->setBackColor(RGB(0, 0, 0));
-    Picture1->setForeColor(RGB(255, 0, 255));
+    Picture1->surface().setAutoRedraw(true);
+    Picture1->surface().setBackColor(RGB(0, 0, 0));
+    Picture1->surface().setForeColor(RGB(255, 0, 255));
     Picture1->setMousePointer(1);
     // One canvas unit is 10.51875 x 10.525 twips, the origin at the top-left.
-    Picture1->setUnitSize(10.51875, 10.525);
+    Picture1->surface().setUnitSize(10.51875, 10.525);
     Picture1->setPicture(app::mainSamplePicture());
 
     // Created bottom first: the help panel and the guides lie under the button, the text
@@ -101,7 +101,7 @@ void Form1::buildCanvasChildren() {
 
     Picture2 = new Canvas(Picture1);
     setUpFloatingPicture(Picture2, "Picture2", twipsRect(9600, 3660, 7935, 7545), 0);
-    Picture2->setBackColor(RGB(255, 255, 255));
+    Picture2->surface().setBackColor(RGB(255, 255, 255));
 }
 
 }  // namespace chromadeck

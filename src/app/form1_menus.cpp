@@ -78,15 +78,15 @@ void Form1::mnuExit_Click() {
 
 void Form1::mnuSave_Click() {
     platform::SavePictureBmpFile(CDlg, services_.messages, this, QStringLiteral("保存"),
-                                 Picture1->Image());
+                                 Picture1->surface().Image());
 }
 
 void Form1::mnuBackColor_Click() {
-    Picture1->setBackColor(RandomColor(random_));
+    Picture1->surface().setBackColor(RandomColor(random_));
 }
 
 void Form1::mnuClear_Click() {
-    Picture1->setBackColor(RGB(255, 255, 255));
+    Picture1->surface().setBackColor(RGB(255, 255, 255));
 }
 
 void Form1::mnuClearPicture_Click() {

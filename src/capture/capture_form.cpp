@@ -28,8 +28,8 @@ Canvas* newBar(QWidget* parent, const char* name) {
     auto* bar = new Canvas(parent);
     bar->setObjectName(QString::fromUtf8(name));
     bar->setBorderStyle(0);
-    bar->setScaleMode(Canvas::kPixels);
-    bar->setBackColor(kBarColour);
+    bar->surface().setScaleMode(DrawingSurface::kPixels);
+    bar->surface().setBackColor(kBarColour);
     bar->hide();
     return bar;
 }
@@ -154,8 +154,8 @@ bool CaptureForm::Open() {
 
     Picture1At.Move(Picture1At.Left(), -Picture1At.Height());
     Picture1->hide();
-    setAutoRedraw(true);
-    setScaleMode(kPixels);
+    surface().setAutoRedraw(true);
+    surface().setScaleMode(DrawingSurface::kPixels);
     setScreenPointer(2);
 
     // The copy is taken while the window is still hidden, so that it is not in it.
@@ -173,10 +173,10 @@ bool CaptureForm::Open() {
     // The window's image must cover the screen before the copy lands in it.
     setGeometry(0, 0, W, H);
     setPicture(QImage());
-    BitBlt(0, 0, W, H, *shot, 0, 0);
+    surface().BitBlt(0, 0, W, H, *shot, 0, 0);
 
-    setPicture(Image());
-    history_.StartHistory(Picture());
+    setPicture(surface().Image());
+    history_.StartHistory(surface().Picture());
     run_.SelMode = kSelDraw;
     run_.ToolOn = 0;
 

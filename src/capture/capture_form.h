@@ -130,7 +130,7 @@ class CaptureForm : public Canvas {
 
     // ---- annotation
     // An arrow on `pic` from the tail (x0, y0) to the tip (X1, Y1), two barbs at the tip.
-    static void Arrow(Canvas& pic, float x0, float y0, float X1, float Y1, float ArrowLen,
+    static void Arrow(DrawingSurface& pic, float x0, float y0, float X1, float Y1, float ArrowLen,
                       RgbColor color);
 
     // ---- copy, save and exit

@@ -22,7 +22,7 @@ constexpr float kTextBoxWidth = 375.0f / 15.0f;
 
 }  // namespace
 
-void CaptureForm::Arrow(Canvas& pic, float x0, float y0, float X1, float Y1, float ArrowLen,
+void CaptureForm::Arrow(DrawingSurface& pic, float x0, float y0, float X1, float Y1, float ArrowLen,
                         RgbColor color) {
     const long double dx = (long double)X1 - x0, dy = (long double)Y1 - y0;
     const long double d = std::sqrt(dy * dy + dx * dx);
@@ -50,7 +50,7 @@ bool CaptureForm::annotationPress(float X, float Y) {
     const float right = f.Left + f.Width, bottom = f.Top + f.Height;
     if (!(X > f.Left && right > X && Y > f.Top && bottom > Y)) return false;
     run_.Drawing = -1;
-    setAutoRedraw(false);  // the preview goes to the screen only
+    surface().setAutoRedraw(false);  // the preview goes to the screen only
     run_.StrokeX = X;
     run_.StrokeY = Y;
     return true;
@@ -59,14 +59,14 @@ bool CaptureForm::annotationPress(float X, float Y) {
 void CaptureForm::drawShape(float x2, float y2) {
     const RgbColor colour = CurrentColour();
     if (run_.ToolName == kToolArrow) {
-        Arrow(*this, run_.StrokeX, run_.StrokeY, x2, y2, kArrowLen, colour);
+        Arrow(surface(), run_.StrokeX, run_.StrokeY, x2, y2, kArrowLen, colour);
     } else if (run_.ToolName == kToolEllipse) {
         // The 1-pixel ellipse inscribed in the box of the whole-pixel corners.
         const Long l = toLongClamped(run_.StrokeX), t = toLongClamped(run_.StrokeY);
         const Long r = toLongClamped(x2), b = toLongClamped(y2);
         const double cx = (double(l) + r) / 2, cy = (double(t) + b) / 2;
         const double a = std::abs(double(r) - l) / 2, bb = std::abs(double(b) - t) / 2;
-        QImage& target = drawingTarget();
+        QImage& target = surface().drawingTarget();
         const raster::ClipRect clip = raster::ClipRect::of(std::min(target.width(), width()),
                                                            std::min(target.height(), height()));
         const QRgb rgb = colour.toQColor().rgb();
@@ -74,22 +74,22 @@ void CaptureForm::drawShape(float x2, float y2) {
             auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
             std::fill(row + first, row + last + 1, rgb);
         });
-        markDrawn();
+        surface().markDrawn();
     } else if (run_.ToolName == kToolRectangle) {
-        LineBox(run_.StrokeX, run_.StrokeY, x2, y2, colour);
+        surface().LineBox(run_.StrokeX, run_.StrokeY, x2, y2, colour);
     }
 }
 
 void CaptureForm::annotationMove(float X, float Y) {
     if (run_.Drawing != -1) return;
-    Cls();
+    surface().Cls();
     const QPointF end = strokeEnd(X, Y);
     drawShape(float(end.x()), float(end.y()));
 }
 
 void CaptureForm::annotationRelease(float X, float Y) {
-    setAutoRedraw(true);
-    Cls();
+    surface().setAutoRedraw(true);
+    surface().Cls();
     const QPointF end = strokeEnd(X, Y);
     if (run_.ToolName != kToolText) {
         drawShape(float(end.x()), float(end.y()));
@@ -105,7 +105,7 @@ void CaptureForm::annotationRelease(float X, float Y) {
     QPalette palette = TextEdit->palette();
     palette.setColor(QPalette::Text, CurrentColour().toQColor());
     TextEdit->setPalette(palette);
-    setFontSize(lastTextSize_);
+    surface().setFontSize(lastTextSize_);
     QFont font = TextEdit->font();
     font.setPointSizeF(lastTextSize_);
     TextEdit->setFont(font);
@@ -119,12 +119,12 @@ void CaptureForm::annotationRelease(float X, float Y) {
         growTextEdit();
         return;  // Drawing stays -1: the next release on the window commits
     }
-    const RgbColor previous = ForeColor();
-    setForeColor(CurrentColour());
-    setCurrentX(float(TextEdit->x()));
-    setCurrentY(float(TextEdit->y()));
-    Print(TextEdit->text());
-    setForeColor(previous);
+    const RgbColor previous = surface().ForeColor();
+    surface().setForeColor(CurrentColour());
+    surface().setCurrentX(float(TextEdit->x()));
+    surface().setCurrentY(float(TextEdit->y()));
+    surface().Print(TextEdit->text());
+    surface().setForeColor(previous);
     TextEdit->hide();
     TextEdit->setText(QString());
     run_.Drawing = 0;
@@ -132,7 +132,7 @@ void CaptureForm::annotationRelease(float X, float Y) {
 }
 
 void CaptureForm::growTextEdit() {
-    const float needed = TextWidth(TextEdit->text());
+    const float needed = surface().TextWidth(TextEdit->text());
     if (needed > TextEdit->width()) TextEdit->resize(int(std::ceil(needed)), TextEdit->height());
 }
 

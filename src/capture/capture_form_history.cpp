@@ -6,8 +6,8 @@ namespace chromadeck {
 using namespace capture;
 
 void CaptureForm::PushSnapshot() {
-    setPicture(Image());
-    history_.PushSnapshot(Picture());
+    setPicture(surface().Image());
+    history_.PushSnapshot(surface().Picture());
 }
 
 void CaptureForm::Undo() {

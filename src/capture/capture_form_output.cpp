@@ -33,7 +33,7 @@ void CaptureForm::ScrnCap(Long Left, Long Top, Long Right, Long Bottom) {
     const Long w = Right - Left, h = Bottom - Top;
     // What the window shows there: the persistent picture with every kept annotation (the
     // screen-only layer is empty between strokes).
-    platform::ClipboardSetImage(Image().copy(Left, Top, w, h));
+    platform::ClipboardSetImage(surface().Image().copy(Left, Top, w, h));
 }
 
 void CaptureForm::copyRegion() {

@@ -76,7 +76,7 @@ void CaptureForm::Form_MouseDown(int Button, int, float X, float Y) {
 
 void CaptureForm::Form_MouseMove(int Button, int, float X, float Y) {
     // The colour read-out follows the pointer whatever else goes on, shown or not.
-    lblInfo->setText(colourText(GetPixel(toLongClamped(X), toLongClamped(Y))));
+    lblInfo->setText(colourText(surface().GetPixel(toLongClamped(X), toLongClamped(Y))));
     if (run_.ToolOn != 0) {
         annotationMove(X, Y);
         return;

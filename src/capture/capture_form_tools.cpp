@@ -66,8 +66,8 @@ Canvas* plainBox(QWidget* parent, const QString& name, RgbColor colour) {
     auto* box = new Canvas(parent);
     box->setObjectName(name);
     box->setBorderStyle(0);
-    box->setScaleMode(Canvas::kPixels);
-    box->setBackColor(colour);
+    box->surface().setScaleMode(DrawingSurface::kPixels);
+    box->surface().setBackColor(colour);
     return box;
 }
 
@@ -189,7 +189,7 @@ void CaptureForm::wireTools() {
         });
         connect(Pcolor[k], &Canvas::MouseUp, this, [this, k](int, int, float, float) {
             // Setting the back colour repaints the swatch: leave the big one alone.
-            if (k != 16) Pcolor[16]->setBackColor(Pcolor[k]->BackColor());
+            if (k != 16) Pcolor[16]->surface().setBackColor(Pcolor[k]->surface().BackColor());
         });
     }
     connect(PicColor, &Canvas::MouseMove, this, [this](int, int, float, float) {
@@ -215,7 +215,7 @@ void CaptureForm::wireTools() {
 void CaptureForm::resetTools() {
     for (ShapeControl* square : Shape3) square->hide();
     for (size_t k = 0; k < 16; ++k) Pcolor[k]->setBorderStyle(0);
-    Pcolor[16]->setBackColor(RGB(255, 0, 0));
+    Pcolor[16]->surface().setBackColor(RGB(255, 0, 0));
     Text1->setText(QStringLiteral("11"));
     Combo1->setCurrentText(QStringLiteral("11"));
     lastTextSize_ = 11;
@@ -223,7 +223,7 @@ void CaptureForm::resetTools() {
 }
 
 RgbColor CaptureForm::CurrentColour() const {
-    return Pcolor[16]->BackColor();
+    return Pcolor[16]->surface().BackColor();
 }
 
 void CaptureForm::Image2_MouseMove(int Index) {
@@ -275,7 +275,7 @@ void CaptureForm::showToolOptions(int index) {
         Picture2At.Move(Picture2At.Left(), Picture2At.Top(),
                         kPanelFullWidth - PicFontAt.Width() - 2, Picture2At.Height());
     }
-    Site(Shape4, Picture2->ScaleWidth(), Picture2At.Height());
+    Site(Shape4, Picture2->surface().ScaleWidth(), Picture2At.Height());
 
     if (Picture2->isHidden())
         Picture2->show();

@@ -83,9 +83,9 @@ void Form11::buildControls() {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(90, 120, 4575, 5535));
     Picture1->setBorderStyle(1);
-    Picture1->setAutoRedraw(true);
+    Picture1->surface().setAutoRedraw(true);
     Picture1->setAutoSize(true);
-    Picture1->setDrawWidth(1);
+    Picture1->surface().setDrawWidth(1);
 
     Frame1 = place(new QGroupBox(QStringLiteral("抠图"), this), "Frame1",
                    twipsRect(9510, 30, 1935, 8685));
@@ -162,7 +162,7 @@ void Form11::wire() {
 void Form11::Form_Load() {
     // A 400 x 400 grid over the pad as it is now; the unit keeps its size when an opened
     // picture resizes the pad.
-    Picture1->Scale(0, 0, 400, 400);
+    Picture1->surface().Scale(0, 0, 400, 400);
 }
 
 }  // namespace chromadeck

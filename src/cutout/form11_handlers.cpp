@@ -29,7 +29,7 @@ void Form11::Picture1_MouseMove(int, int, float x, float y) {
     if (!penDown_) return;
     const std::optional<Integer> px = toInteger(x), py = toInteger(y);
     if (!px || !py) return;
-    Picture1->Line(lastX_, lastY_, *px, *py);
+    Picture1->surface().Line(lastX_, lastY_, *px, *py);
     lastX_ = *px;
     lastY_ = *py;
 }
@@ -39,11 +39,11 @@ void Form11::Picture1_MouseUp(int, int, float, float) {
 }
 
 void Form11::fillAt(float x, float y) {
-    Canvas& pad = *Picture1;
+    DrawingSurface& pad = Picture1->surface();
     // The pixel under the pointer, in the scale the press was reported in.
     const int px = pad.pixelX(x), py = pad.pixelY(y);
     // From the first fill on, the pad measures in pixels for as long as the window lives.
-    pad.setScaleMode(Canvas::kPixels);
+    pad.setScaleMode(DrawingSurface::kPixels);
     pad.setFillStyle(0);
     pad.setFillColor(Label1->BackColor());
     // Every fill also makes the main window's colours unpredictable from here on.
@@ -58,26 +58,26 @@ void Form11::fillAt(float x, float y) {
 // ---- pen widths; the fill option keeps the width it finds
 
 void Form11::Option1_Click() {
-    Picture1->setDrawWidth(1);
+    Picture1->surface().setDrawWidth(1);
 }
 void Form11::Option2_Click() {
-    Picture1->setDrawWidth(2);
+    Picture1->surface().setDrawWidth(2);
 }
 void Form11::Option3_Click() {
-    Picture1->setDrawWidth(4);
+    Picture1->surface().setDrawWidth(4);
 }
 void Form11::Option4_Click() {
-    Picture1->setDrawWidth(8);
+    Picture1->surface().setDrawWidth(8);
 }
 void Form11::Option6_Click() {
-    Picture1->setDrawWidth(30);
+    Picture1->surface().setDrawWidth(30);
 }
 
 // ---- colours
 
 void Form11::Command1_Click() {
     if (!CDlg.ShowColor()) return;
-    Picture1->setForeColor(RgbColor::fromQColor(CDlg.Color));
+    Picture1->surface().setForeColor(RgbColor::fromQColor(CDlg.Color));
 }
 
 void Form11::Command3_Click() {
@@ -105,12 +105,12 @@ void Form11::Command4_Click() {
 
 void Form11::Command5_Click() {
     platform::SavePictureBmpFile(CDlg, services_.messages, this, QStringLiteral("保存图片"),
-                                 Picture1->Image());
+                                 Picture1->surface().Image());
 }
 
 void Form11::Command2_Click() {
     // Strokes and fills go; an opened picture stays.
-    Picture1->Cls();
+    Picture1->surface().Cls();
 }
 
 }  // namespace chromadeck

@@ -7,7 +7,7 @@
 namespace chromadeck {
 
 void BarFigure::DrawBarFigure(const MainPanelControls& panel, RandomSource& random) {
-    Canvas& canvas = *panel.Picture1;
+    DrawingSurface& canvas = panel.Picture1->surface();
     const auto step = textToInteger(panel.Combo3->currentText());
     // Heights that are not numbers (or leave their range) draw nothing at all.
     if (!step || !textToSingle(panel.Combo4->currentText()) ||

@@ -8,7 +8,7 @@
 namespace chromadeck {
 
 void DrawCircleFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y) {
-    Canvas& canvas = *panel.Picture1;
+    DrawingSurface& canvas = panel.Picture1->surface();
     const Long largest = panel.HScroll1->value() / 2;
     const auto step = textToLong(panel.Combo3->currentText());
     if (!step) return;
@@ -21,7 +21,7 @@ void DrawCircleFigure(const MainPanelControls& panel, RandomSource& random, floa
 }
 
 void DrawRectangleFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y) {
-    Canvas& canvas = *panel.Picture1;
+    DrawingSurface& canvas = panel.Picture1->surface();
     const int halfWidth = panel.HScroll3->value();
     const auto step = textToInteger(panel.Combo3->currentText());
     if (!step) return;
@@ -43,7 +43,7 @@ void DrawRectangleFigure(const MainPanelControls& panel, RandomSource& random, f
 }
 
 void DrawSquareFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y) {
-    Canvas& canvas = *panel.Picture1;
+    DrawingSurface& canvas = panel.Picture1->surface();
     const int halfSide = panel.HScroll3->value();
     const auto step = textToInteger(panel.Combo3->currentText());
     if (!step) return;

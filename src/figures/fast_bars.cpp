@@ -20,7 +20,7 @@ struct Visit {
 }  // namespace
 
 void DrawBarFigureFast(BarFigure& bars, const MainPanelControls& panel, RandomSource& random) {
-    Canvas& canvas = *panel.Picture1;
+    DrawingSurface& canvas = panel.Picture1->surface();
     const auto step = textToInteger(panel.Combo3->currentText());
     const auto top = textToSingle(panel.Combo4->currentText());
     const auto bottom = textToInteger(panel.Combo5->currentText());

@@ -20,7 +20,7 @@ using raster::ClipRect;
 
 void DrawRectangleFigureFast(const MainPanelControls& panel, RandomSource& random, float X,
                              float Y) {
-    Canvas& canvas = *panel.Picture1;
+    DrawingSurface& canvas = panel.Picture1->surface();
     const int halfWidth = panel.HScroll3->value();
     const auto step = textToInteger(panel.Combo3->currentText());
     if (!step) return;

@@ -17,7 +17,7 @@ void PressDispatcher::Picture1_MouseDown(int, int, float X, float Y) {
     Canvas& canvas = *panel_.Picture1;
     const auto penWidth = textToInteger(panel_.Combo3->currentText());
     if (!penWidth || *penWidth < 1) return;
-    canvas.setDrawWidth(*penWidth);
+    canvas.surface().setDrawWidth(*penWidth);
 
     const QString mode = CanvasMode(panel_);
     if (mode == u"0") {
@@ -52,7 +52,7 @@ void PressDispatcher::Picture1_MouseDown(int, int, float X, float Y) {
 }
 
 void PressDispatcher::Picture1_MouseMove(int, int, float X, float Y) {
-    Canvas& canvas = *panel_.Picture1;
+    const Canvas& canvas = *panel_.Picture1;
     // Pointer positions are far inside the Long range; the fallback only keeps odd
     // values from ever stopping the read-out.
     panel_.Label9->setText(QStringLiteral("宽x=") + QString::number(toLong(X).value_or(0)));
@@ -65,8 +65,8 @@ void PressDispatcher::Picture1_MouseMove(int, int, float X, float Y) {
     const double outerWidth = canvas.width() * double(platform::kTwipsPerPixel);
     const double outerHeight = canvas.height() * double(platform::kTwipsPerPixel);
     const double border = canvas.borderWidth();
-    const auto px = [&](double x) { return canvas.pixelX(x) + border; };
-    const auto py = [&](double y) { return canvas.pixelY(y) + border; };
+    const auto px = [&](double x) { return canvas.surface().pixelX(x) + border; };
+    const auto py = [&](double y) { return canvas.surface().pixelY(y) + border; };
     panel_.Line2->setEnds(px(0), py(Y), px(outerWidth), py(Y));
     panel_.Line1->setEnds(px(X), py(0), px(X), py(outerHeight));
 }

@@ -27,7 +27,7 @@ struct RotationFrame {
     Integer lastColumn = -1, lastRow = -1;
     float sourceRight = 0, sourceBottom = 0;  // W3 - 1 and H3 - 1, in single precision
 
-    RotationFrame(const Canvas& source, const Canvas& output, double degrees) {
+    RotationFrame(const DrawingSurface& source, const DrawingSurface& output, double degrees) {
         const double a = degrees * kPi / 180;
         c = std::cos(a);
         s = std::sin(a);
@@ -56,7 +56,7 @@ struct RotationFrame {
 
 }  // namespace
 
-void RotatePicture(Canvas& source, Canvas& output, double degrees) {
+void RotatePicture(const DrawingSurface& source, DrawingSurface& output, double degrees) {
     const RotationFrame frame(source, output, degrees);
     for (Integer i = 0; i <= frame.lastColumn && i >= 0; ++i) {
         for (Integer j = 0; j <= frame.lastRow && j >= 0; ++j) {
@@ -69,11 +69,11 @@ void RotatePicture(Canvas& source, Canvas& output, double degrees) {
     }
 }
 
-void RotatePictureFast(Canvas& source, Canvas& output, double degrees) {
+void RotatePictureFast(const DrawingSurface& source, DrawingSurface& output, double degrees) {
     // The shortcut writes single pixels in pixel units; any other pen or scale takes the
     // plain way.
-    if (output.DrawWidth() != 1 || output.ScaleMode() != Canvas::kPixels ||
-        source.ScaleMode() != Canvas::kPixels) {
+    if (output.DrawWidth() != 1 || output.ScaleMode() != DrawingSurface::kPixels ||
+        source.ScaleMode() != DrawingSurface::kPixels) {
         RotatePicture(source, output, degrees);
         return;
     }
@@ -105,35 +105,37 @@ void PictureRotation::Command15_Click() {
     platform::applyMousePointer(c_.window, 11);
     const auto degrees = textToDouble(c_.Combo7->currentText());
     if (degrees) {
-        Canvas& output = *c_.Picture2;
+        DrawingSurface& output = c_.Picture2->surface();
         output.Refresh();
-        output.setVisible(true);
+        c_.Picture2->setVisible(true);
         output.setAutoRedraw(true);
-        RotatePictureFast(*c_.Picture3, output, *degrees);
-        c_.Picture1->Refresh();
+        RotatePictureFast(c_.Picture3->surface(), output, *degrees);
+        c_.Picture1->surface().Refresh();
     }
     platform::applyMousePointer(c_.window, 0);
 }
 
 void PictureRotation::Command16_Click() {
-    c_.Picture2->Cls();
+    c_.Picture2->surface().Cls();
 }
 
 void PictureRotation::Command17_Click() {
     platform::SavePictureBmpFile(*c_.CDlg, *c_.messages, c_.window, QStringLiteral("保存旋转图"),
-                                 c_.Picture2->Image());
+                                 c_.Picture2->surface().Image());
 }
 
 void PictureRotation::HScroll5_Change() {
     // The bars count canvas units: the box lies on the main canvas.
     Canvas& output = *c_.Picture2;
-    const int height = toLong(c_.Picture1->unitsToPixelsY(c_.HScroll5->value())).value_or(1);
+    const int height =
+        toLong(c_.Picture1->surface().unitsToPixelsY(c_.HScroll5->value())).value_or(1);
     output.resize(output.width(), std::max(1, height));
 }
 
 void PictureRotation::HScroll6_Change() {
     Canvas& output = *c_.Picture2;
-    const int width = toLong(c_.Picture1->unitsToPixelsX(c_.HScroll6->value())).value_or(1);
+    const int width =
+        toLong(c_.Picture1->surface().unitsToPixelsX(c_.HScroll6->value())).value_or(1);
     output.resize(std::max(1, width), output.height());
 }
 

@@ -7,6 +7,7 @@ class QWidget;
 namespace chromadeck {
 
 class Canvas;
+class DrawingSurface;
 namespace platform {
 class CommonDialog;
 class MessageBox;
@@ -29,10 +30,10 @@ struct RotationControls {
 // from the output centre turned back by the angle, when that lies strictly inside the
 // source less its outermost rows and columns; every other output pixel keeps its colour.
 // A positive angle turns the picture clockwise on the screen.
-void RotatePicture(Canvas& source, Canvas& output, double degrees);
+void RotatePicture(const DrawingSurface& source, DrawingSurface& output, double degrees);
 // The same pixels, straight into image memory; falls back to RotatePicture for a pen
 // wider than one pixel.
-void RotatePictureFast(Canvas& source, Canvas& output, double degrees);
+void RotatePictureFast(const DrawingSurface& source, DrawingSurface& output, double degrees);
 
 class PictureRotation {
   public:

@@ -22,10 +22,12 @@ QSize StickerSize(const QImage& picture) {
     if (picture.isNull()) return QSize(0, 0);
     // Pictures keep their size in HIMETRIC as whole numbers; one screen pixel is 1/96 in.
     const auto himetric = [](int pixels) {
-        return roundHalfEven(Canvas::ScaleX(pixels, Canvas::kPixels, Canvas::kHimetric));
+        return roundHalfEven(
+            DrawingSurface::ScaleX(pixels, DrawingSurface::kPixels, DrawingSurface::kHimetric));
     };
     const auto pixels = [](double himetricValue) {
-        return toLong(Canvas::ScaleX(himetricValue, Canvas::kHimetric, Canvas::kPixels))
+        return toLong(DrawingSurface::ScaleX(himetricValue, DrawingSurface::kHimetric,
+                                             DrawingSurface::kPixels))
             .value_or(0);
     };
     return QSize(pixels(himetric(picture.width())), pixels(himetric(picture.height())));
@@ -62,22 +64,24 @@ void StickerBoxes::Label17_Click() {
 void StickerBoxes::Picture3_MouseDown(int, int, float x, float y) {
     Canvas& box = *c_.Picture3;
     // A press on the box's border reads no pixel; the mask colour then stays.
-    const RgbColor picked = box.Point(x, y);
+    const RgbColor picked = box.surface().Point(x, y);
     if (!picked.isNoPixel()) c_.Label17->setBackColor(picked);
-    DragBox(&box, QPoint(box.pixelX(x) + box.borderWidth(), box.pixelY(y) + box.borderWidth()));
+    DragBox(&box, QPoint(box.surface().pixelX(x) + box.borderWidth(),
+                         box.surface().pixelY(y) + box.borderWidth()));
 }
 
 void StickerBoxes::Picture2_MouseDown(int, int, float x, float y) {
     Canvas& box = *c_.Picture2;
-    DragBox(&box, QPoint(box.pixelX(x) + box.borderWidth(), box.pixelY(y) + box.borderWidth()));
+    DragBox(&box, QPoint(box.surface().pixelX(x) + box.borderWidth(),
+                         box.surface().pixelY(y) + box.borderWidth()));
 }
 
 void StickerBoxes::Paste(float X, float Y) {
-    Canvas& canvas = *c_.Picture1;
-    Canvas& sticker = *c_.Picture3;
-    canvas.setMousePointer(1);
-    sticker.setVisible(true);
+    c_.Picture1->setMousePointer(1);
+    c_.Picture3->setVisible(true);
     c_.Picture2->setVisible(false);
+    DrawingSurface& canvas = c_.Picture1->surface();
+    DrawingSurface& sticker = c_.Picture3->surface();
     canvas.setAutoRedraw(true);
     sticker.setAutoRedraw(true);
     const QSize size = StickerSize(sticker.Picture());

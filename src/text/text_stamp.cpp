@@ -22,8 +22,8 @@ std::optional<Integer> stampAngle(const QComboBox& box) {
 }
 }  // namespace
 
-bool DrawRotatedText(Integer angle, Canvas& target, const QString& faceName, float size, float x,
-                     float y, const QString& text) {
+bool DrawRotatedText(Integer angle, DrawingSurface& target, const QString& faceName, float size,
+                     float x, float y, const QString& text) {
     const int tenths = angle * 10;
     if (tenths < -32768 || tenths > 32767) return false;
     const auto height = toLong(-(20.0 * size / platform::kTwipsPerPixel));
@@ -68,7 +68,7 @@ void TextStamper::Command12_Click() {
 void TextStamper::Command13_Click() {
     platform::CommonDialog& dialog = *controls_.CDlg;
     if (!dialog.ShowColor()) return;
-    controls_.Picture1->setForeColor(RgbColor::fromQColor(dialog.Color));
+    controls_.Picture1->surface().setForeColor(RgbColor::fromQColor(dialog.Color));
 }
 
 void TextStamper::Stamp(float X, float Y) {
@@ -80,15 +80,15 @@ void TextStamper::Stamp(float X, float Y) {
     canvas->setMousePointer(3);
     for (int pass = 0; pass <= 360; pass += 30) {
         if (!canvas || !box || !angleBox) return;
-        canvas->Refresh();
+        canvas->surface().Refresh();
         const QFont font = box->font();
-        canvas->setFontName(font.family());
-        canvas->setFontBold(font.bold());
-        canvas->setFontSize(font.pointSizeF());
-        canvas->setFontItalic(font.italic());
+        canvas->surface().setFontName(font.family());
+        canvas->surface().setFontBold(font.bold());
+        canvas->surface().setFontSize(font.pointSizeF());
+        canvas->surface().setFontItalic(font.italic());
         if (const auto angle = stampAngle(*angleBox))
-            DrawRotatedText(*angle, *canvas, QStringLiteral("Arial"), float(font.pointSizeF()), X,
-                            Y, box->text());
+            DrawRotatedText(*angle, canvas->surface(), QStringLiteral("Arial"),
+                            float(font.pointSizeF()), X, Y, box->text());
         platform::PumpEvents();
     }
 }

@@ -10,6 +10,7 @@ class QLineEdit;
 namespace chromadeck {
 
 class Canvas;
+class DrawingSurface;
 namespace platform {
 class CommonDialog;
 }
@@ -26,8 +27,8 @@ struct TextControls {
 // target's FontBold (800 or 400), never italic, and prints the text with it at (x, y)
 // in the target's units: the top-left of the text turns about that point. An angle whose
 // tenths do not fit 16 bits prints nothing and returns false.
-bool DrawRotatedText(Integer angle, Canvas& target, const QString& faceName, float size, float x,
-                     float y, const QString& text);
+bool DrawRotatedText(Integer angle, DrawingSurface& target, const QString& faceName, float size,
+                     float x, float y, const QString& text);
 
 // The text box, its font and colour buttons, and the stamp of a press in mode "6".
 class TextStamper {

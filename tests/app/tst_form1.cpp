@@ -131,22 +131,22 @@ void TestForm1::startState() {
     // The main canvas and the floating boxes on it.
     Canvas& c = *f.Picture1;
     QCOMPARE(c.BorderStyle(), 1);
-    QVERIFY(c.AutoRedraw());
-    QCOMPARE(c.BackColor(), RGB(0, 0, 0));
-    QCOMPARE(c.ForeColor(), RGB(255, 0, 255));
+    QVERIFY(c.surface().AutoRedraw());
+    QCOMPARE(c.surface().BackColor(), RGB(0, 0, 0));
+    QCOMPARE(c.surface().ForeColor(), RGB(255, 0, 255));
     QCOMPARE(c.MousePointer(), 1);
-    QCOMPARE(c.unitWidthTwips(), 10.51875);
-    QCOMPARE(c.unitHeightTwips(), 10.525);
+    QCOMPARE(c.surface().unitWidthTwips(), 10.51875);
+    QCOMPARE(c.surface().unitHeightTwips(), 10.525);
     for (Canvas* box : {f.Picture2, f.Picture3}) {
         QVERIFY(box->AutoSize());
-        QVERIFY(!box->AutoRedraw());
+        QVERIFY(!box->surface().AutoRedraw());
         QCOMPARE(box->MousePointer(), 5);
-        QCOMPARE(box->ScaleMode(), Canvas::kPixels);
+        QCOMPARE(box->surface().ScaleMode(), DrawingSurface::kPixels);
     }
     QCOMPARE(f.Picture3->BorderStyle(), 1);
     QCOMPARE(f.Picture2->BorderStyle(), 0);
-    QCOMPARE(f.Picture2->BackColor(), RGB(255, 255, 255));
-    QVERIFY(f.Picture2->Picture().isNull());
+    QCOMPARE(f.Picture2->surface().BackColor(), RGB(255, 255, 255));
+    QVERIFY(f.Picture2->surface().Picture().isNull());
     for (QWidget* w :
          {(QWidget*)f.Text5, (QWidget*)f.Label18, (QWidget*)f.Command7, (QWidget*)f.Picture2,
           (QWidget*)f.Picture3, (QWidget*)f.Line1, (QWidget*)f.Line2})
@@ -319,9 +319,9 @@ void TestForm1::typedComboTextStaysAsTyped() {
     QCOMPARE(f.Combo3->currentText(), QStringLiteral("abc"));
 
     // A width that is no number: the press does nothing and the program goes on.
-    const QImage before = f.Picture1->Image();
+    const QImage before = f.Picture1->surface().Image();
     QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, QPoint(300, 300));
-    QCOMPARE(f.Picture1->Image(), before);
+    QCOMPARE(f.Picture1->surface().Image(), before);
     QCOMPARE(s.random.drawCount(), 0u);
 
     edit->clear();
@@ -330,7 +330,7 @@ void TestForm1::typedComboTextStaysAsTyped() {
     QCOMPARE(f.Combo3->count(), 16);
     QCOMPARE(f.Combo3->currentText(), QStringLiteral("100"));
     QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, QPoint(300, 300));
-    QVERIFY(f.Picture1->Image() != before);
+    QVERIFY(f.Picture1->surface().Image() != before);
 }
 
 void TestForm1::canvasFollowsTheWindow() {
@@ -404,9 +404,9 @@ void TestForm1::firstPressDrawsTheSameCirclesEveryRun() {
     for (QImage& picture : first) {
         Session s;
         QCOMPARE(s.random.drawCount(), 0u);  // the built-in pictures use their own source
-        const QImage before = s.form->Picture1->Image();
+        const QImage before = s.form->Picture1->surface().Image();
         QTest::mouseClick(s.form->Picture1, Qt::LeftButton, {}, QPoint(400, 300));
-        picture = s.form->Picture1->Image();
+        picture = s.form->Picture1->surface().Image();
         QVERIFY(picture != before);
         // 1000 / 2 = 500 as the largest radius, every 50: ten rings of three draws.
         QCOMPARE(s.random.drawCount(), 30u);
@@ -421,10 +421,10 @@ void TestForm1::pressOnHelpPanelStaysOnIt() {
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     f.Label18->show();
     QSignalSpy presses(f.Picture1, &Canvas::MouseDown);
-    const QImage before = f.Picture1->Image();
+    const QImage before = f.Picture1->surface().Image();
     QTest::mouseClick(f.Label18, Qt::LeftButton, {}, QPoint(100, 80));
     QCOMPARE(presses.count(), 0);
-    QCOMPARE(f.Picture1->Image(), before);
+    QCOMPARE(f.Picture1->surface().Image(), before);
     QCOMPARE(s.random.drawCount(), 0u);
     QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, QPoint(700, 500));
     QCOMPARE(presses.count(), 1);
@@ -448,8 +448,8 @@ void TestForm1::builtInPictures() {
     QCOMPARE(app::smallSamplePicture(), small);
 
     Session s;
-    QCOMPARE(s.form->Picture1->Picture(), big);
-    QCOMPARE(s.form->Picture3->Picture(), small);
+    QCOMPARE(s.form->Picture1->surface().Picture(), big);
+    QCOMPARE(s.form->Picture3->surface().Picture(), small);
 
     const QImage icon = app::appIconImage();
     QCOMPARE(icon.size(), QSize(32, 32));

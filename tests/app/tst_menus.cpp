@@ -120,11 +120,11 @@ void TestMenus::backColourThenClearPicture() {
     f.mnuBackColor->trigger();
     QCOMPARE(s.random.drawCount(), 3u);
     f.mnuClearPicture->trigger();
-    QVERIFY(f.Picture1->Picture().isNull());
+    QVERIFY(f.Picture1->surface().Picture().isNull());
 
-    const QImage plain = f.Picture1->Image();
+    const QImage plain = f.Picture1->surface().Image();
     const QRgb ground = plain.pixel(0, 0);
-    QCOMPARE(ground, f.Picture1->BackColor().toQRgb());
+    QCOMPARE(ground, f.Picture1->surface().BackColor().toQRgb());
     QVERIFY(qRed(ground) <= 230 && qGreen(ground) <= 230 && qBlue(ground) <= 230);
     QImage expected(plain.size(), QImage::Format_RGB32);
     expected.fill(ground);
@@ -136,25 +136,25 @@ void TestMenus::openingTheClearMenuWipesTheDrawing() {
     s.showLarge();
     Form1& f = *s.form;
     QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, QPoint(1500, 500));
-    const QImage drawn = f.Picture1->Image();
+    const QImage drawn = f.Picture1->surface().Image();
     QVERIFY(drawn != pictureOn(drawn.size(), Qt::black));
 
     // Opening the menu is the command; choosing nothing from it changes nothing more.
     emit f.mnuClear->aboutToShow();
-    QCOMPARE(f.Picture1->BackColor(), RGB(255, 255, 255));
-    QCOMPARE(f.Picture1->Picture(), app::mainSamplePicture());
-    QCOMPARE(f.Picture1->Image(), pictureOn(drawn.size(), Qt::white));
+    QCOMPARE(f.Picture1->surface().BackColor(), RGB(255, 255, 255));
+    QCOMPARE(f.Picture1->surface().Picture(), app::mainSamplePicture());
+    QCOMPARE(f.Picture1->surface().Image(), pictureOn(drawn.size(), Qt::white));
 }
 
 void TestMenus::openingPictures() {
     Session s;
     Form1& f = *s.form;
     QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, QPoint(300, 300));
-    const QImage drawing = f.Picture1->Image();
+    const QImage drawing = f.Picture1->surface().Image();
 
     s.services.dialogs.openAnswers.push_back(std::nullopt);
     f.mnuOpen->trigger();
-    QCOMPARE(f.Picture1->Image(), drawing);
+    QCOMPARE(f.Picture1->surface().Image(), drawing);
 
     QTemporaryDir dir;
     const QString garbage = dir.filePath(QStringLiteral("坏图.png"));
@@ -164,8 +164,8 @@ void TestMenus::openingPictures() {
     QCOMPARE(s.services.messages.messages.size(), 1u);
     QVERIFY2(s.services.messages.messages[0].text.contains(garbage),
              qPrintable(s.services.messages.messages[0].text));
-    QCOMPARE(f.Picture1->Image(), drawing);
-    QCOMPARE(f.Picture1->Picture(), app::mainSamplePicture());
+    QCOMPARE(f.Picture1->surface().Image(), drawing);
+    QCOMPARE(f.Picture1->surface().Picture(), app::mainSamplePicture());
 
     QImage photo(40, 30, QImage::Format_RGB32);
     photo.fill(QColor(12, 240, 99));
@@ -175,8 +175,8 @@ void TestMenus::openingPictures() {
     s.services.dialogs.openAnswers.push_back(real);
     f.mnuOpen->trigger();
     QCOMPARE(s.services.messages.messages.size(), 1u);
-    QCOMPARE(f.Picture1->Picture(), photo);
-    const QImage shown = f.Picture1->Image();
+    QCOMPARE(f.Picture1->surface().Picture(), photo);
+    const QImage shown = f.Picture1->surface().Image();
     QCOMPARE(shown.copy(0, 0, 40, 30), photo);
     QCOMPARE(shown.pixel(100, 100), qRgb(0, 0, 0));  // the drawing went with the old picture
     QVERIFY(s.services.dialogs.allAnswered());

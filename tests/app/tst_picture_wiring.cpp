@@ -19,11 +19,11 @@ class PictureWiringTest : public QObject {
         QCOMPARE(form.Label17->BackColor().value, RGB(1, 2, 3).value);
 
         form.optStyle.at(5)->click();
-        const QImage sticker = form.Picture3->Image();
+        const QImage sticker = form.Picture3->surface().Image();
         // A press at pixel (1000, 500) of the drawing area is at about (1426, 713) canvas
         // units; the sticker's corner lands at seven tenths of those, as pixels.
         QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, QPoint(2 + 1000, 2 + 500));
-        const QImage canvas = form.Picture1->Image();
+        const QImage canvas = form.Picture1->surface().Image();
         const int x0 = int(std::lround(1000 * 15 / 10.51875 * 0.7)),
                   y0 = int(std::lround(500 * 15 / 10.525 * 0.7));
         QCOMPARE(canvas.pixel(x0 + 100, y0 + 80), sticker.pixel(100, 80));
@@ -32,9 +32,9 @@ class PictureWiringTest : public QObject {
         form.Combo7->setEditText("90");
         form.Command15->click();
         QVERIFY(!form.Picture2->isHidden());
-        QVERIFY(form.Picture2->Image().pixel(264, 251) != qRgb(255, 255, 255));
+        QVERIFY(form.Picture2->surface().Image().pixel(264, 251) != qRgb(255, 255, 255));
         form.Command16->click();
-        QCOMPARE(form.Picture2->Image().pixel(264, 251), qRgb(255, 255, 255));
+        QCOMPARE(form.Picture2->surface().Image().pixel(264, 251), qRgb(255, 255, 255));
         form.Command8->click();
         QVERIFY(form.Picture2->isHidden() && form.Picture3->isHidden());
         form.Command10->click();

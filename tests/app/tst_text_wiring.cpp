@@ -38,8 +38,8 @@ void TestTextWiring::pressInTextModeStampsTheText() {
 
     const QPoint press(400, 300);
     QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, press);
-    const auto ink =
-        countInk(f.Picture1->Image(), f.Picture1->ForeColor().toQRgb(), besidePress(press));
+    const auto ink = countInk(f.Picture1->surface().Image(),
+                              f.Picture1->surface().ForeColor().toQRgb(), besidePress(press));
     QVERIFY2(ink.inside > 100, qPrintable(QString::number(ink.inside)));
     QCOMPARE(ink.outside, 0);
     QCOMPARE(s.random.drawCount(), 0u);
@@ -57,8 +57,8 @@ void TestTextWiring::textBoxOptionsKeepTheMode() {
     // Still the text mode: the press stamps, it draws no figure.
     const QPoint press(500, 400);
     QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, press);
-    const auto ink =
-        countInk(f.Picture1->Image(), f.Picture1->ForeColor().toQRgb(), besidePress(press));
+    const auto ink = countInk(f.Picture1->surface().Image(),
+                              f.Picture1->surface().ForeColor().toQRgb(), besidePress(press));
     QVERIFY(ink.inside > 100);
     QCOMPARE(s.random.drawCount(), 0u);
 
@@ -92,17 +92,18 @@ void TestTextWiring::fontAndColourButtons() {
 
     dialogs.colorAnswers.push_back(std::nullopt);
     QTest::mouseClick(f.Command13, Qt::LeftButton);
-    QCOMPARE(f.Picture1->ForeColor(), RGB(255, 0, 255));
+    QCOMPARE(f.Picture1->surface().ForeColor(), RGB(255, 0, 255));
     dialogs.colorAnswers.push_back(QColor(20, 240, 250));
     QTest::mouseClick(f.Command13, Qt::LeftButton);
-    QCOMPARE(f.Picture1->ForeColor(), RGB(20, 240, 250));
+    QCOMPARE(f.Picture1->surface().ForeColor(), RGB(20, 240, 250));
     QVERIFY(dialogs.allAnswered());
 
     // The next stamp is in the new colour.
     QTest::mouseClick(f.optStyle.at(6), Qt::LeftButton);
     const QPoint press(300, 600);
     QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, press);
-    const auto ink = countInk(f.Picture1->Image(), qRgb(20, 240, 250), besidePress(press));
+    const auto ink =
+        countInk(f.Picture1->surface().Image(), qRgb(20, 240, 250), besidePress(press));
     QVERIFY(ink.inside > 100);
     QCOMPARE(ink.outside, 0);
 }
@@ -121,8 +122,9 @@ void TestTextWiring::endingTheProgramDuringAStamp() {
     QTest::mouseClick(f.Picture1, Qt::LeftButton, {}, QPoint(400, 300));
     QVERIFY(!f.isVisible());
     QVERIFY(!other.isVisible());
-    const auto ink = countInk(f.Picture1->Image(), f.Picture1->ForeColor().toQRgb(),
-                              besidePress(QPoint(400, 300)));
+    const auto ink =
+        countInk(f.Picture1->surface().Image(), f.Picture1->surface().ForeColor().toQRgb(),
+                 besidePress(QPoint(400, 300)));
     QVERIFY(ink.inside > 100);  // the stamp ran to its end on live widgets
 }
 

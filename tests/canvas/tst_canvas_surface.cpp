@@ -16,12 +16,12 @@ QImage solid(int w, int h, RgbColor c) {
 void prepare(Canvas& canvas, int w, int h) {
     canvas.setBorderStyle(0);
     canvas.resize(w, h);
-    canvas.setScaleMode(Canvas::kPixels);
-    canvas.setAutoRedraw(true);
+    canvas.surface().setScaleMode(DrawingSurface::kPixels);
+    canvas.surface().setAutoRedraw(true);
 }
 
 QRgb at(const Canvas& canvas, int x, int y) {
-    return canvas.Image().pixel(x, y);
+    return canvas.surface().Image().pixel(x, y);
 }
 }  // namespace
 
@@ -32,10 +32,10 @@ class CanvasSurfaceTest : public QObject {
         Canvas canvas;
         prepare(canvas, 40, 40);
         canvas.setPicture(solid(10, 10, RGB(0, 200, 0)));
-        canvas.setBackColor(RGB(0, 0, 0));
-        canvas.PSet(30, 30, RGB(255, 0, 0));
-        canvas.PSet(5, 5, RGB(255, 0, 0));
-        canvas.setBackColor(RGB(1, 2, 3));
+        canvas.surface().setBackColor(RGB(0, 0, 0));
+        canvas.surface().PSet(30, 30, RGB(255, 0, 0));
+        canvas.surface().PSet(5, 5, RGB(255, 0, 0));
+        canvas.surface().setBackColor(RGB(1, 2, 3));
         QCOMPARE(at(canvas, 30, 30), RGB(1, 2, 3).toQRgb());
         QCOMPARE(at(canvas, 5, 5), RGB(0, 200, 0).toQRgb());
     }
@@ -43,9 +43,9 @@ class CanvasSurfaceTest : public QObject {
     void anEmptyPictureLeavesThePlainBackColour() {
         Canvas canvas;
         prepare(canvas, 40, 40);
-        canvas.setBackColor(RGB(7, 7, 7));
+        canvas.surface().setBackColor(RGB(7, 7, 7));
         canvas.setPicture(solid(10, 10, RGB(0, 200, 0)));
-        canvas.PSet(30, 30, RGB(255, 0, 0));
+        canvas.surface().PSet(30, 30, RGB(255, 0, 0));
         canvas.setPicture(QImage());
         QCOMPARE(at(canvas, 30, 30), RGB(7, 7, 7).toQRgb());
         QCOMPARE(at(canvas, 5, 5), RGB(7, 7, 7).toQRgb());
@@ -55,42 +55,42 @@ class CanvasSurfaceTest : public QObject {
         Canvas canvas;
         prepare(canvas, 40, 40);
         canvas.setPicture(solid(10, 10, RGB(0, 200, 0)));
-        canvas.Line(0, 0, 39, 39, RGB(9, 9, 9));
-        canvas.Cls();
+        canvas.surface().Line(0, 0, 39, 39, RGB(9, 9, 9));
+        canvas.surface().Cls();
         QCOMPARE(at(canvas, 5, 5), RGB(0, 200, 0).toQRgb());
-        QCOMPARE(at(canvas, 30, 30), canvas.BackColor().toQRgb());
-        QCOMPARE(canvas.CurrentX(), 0.0f);
+        QCOMPARE(at(canvas, 30, 30), canvas.surface().BackColor().toQRgb());
+        QCOMPARE(canvas.surface().CurrentX(), 0.0f);
     }
 
     void screenOnlyDrawingNeverReachesTheImage() {
         Canvas canvas;
         prepare(canvas, 40, 40);
-        canvas.setBackColor(RGB(255, 255, 255));
-        canvas.PSet(1, 1, RGB(0, 0, 255));  // persistent
-        canvas.setAutoRedraw(false);
-        canvas.Line(0, 20, 39, 20, RGB(255, 0, 0));
+        canvas.surface().setBackColor(RGB(255, 255, 255));
+        canvas.surface().PSet(1, 1, RGB(0, 0, 255));  // persistent
+        canvas.surface().setAutoRedraw(false);
+        canvas.surface().Line(0, 20, 39, 20, RGB(255, 0, 0));
         QCOMPARE(at(canvas, 10, 20), RGB(255, 255, 255).toQRgb());
-        QCOMPARE(canvas.Point(10, 20).value, RGB(255, 255, 255).value);
+        QCOMPARE(canvas.surface().Point(10, 20).value, RGB(255, 255, 255).value);
         // The screen shows it until Cls or Refresh wipes it; persistent drawing stays.
         canvas.show();
         QCOMPARE(canvas.grab().toImage().pixel(10, 20), RGB(255, 0, 0).toQRgb());
-        canvas.Cls();
+        canvas.surface().Cls();
         QCOMPARE(canvas.grab().toImage().pixel(10, 20), RGB(255, 255, 255).toQRgb());
         QCOMPARE(at(canvas, 1, 1), RGB(0, 0, 255).toQRgb());
-        canvas.Line(0, 20, 39, 20, RGB(255, 0, 0));
-        canvas.Refresh();
+        canvas.surface().Line(0, 20, 39, 20, RGB(255, 0, 0));
+        canvas.surface().Refresh();
         QCOMPARE(canvas.grab().toImage().pixel(10, 20), RGB(255, 255, 255).toQRgb());
     }
 
     void growingShowsBackgroundAndShrinkingLosesNothing() {
         Canvas canvas;
         prepare(canvas, 40, 40);
-        canvas.setBackColor(RGB(50, 50, 50));
-        canvas.PSet(35, 35, RGB(255, 0, 0));
+        canvas.surface().setBackColor(RGB(50, 50, 50));
+        canvas.surface().PSet(35, 35, RGB(255, 0, 0));
         canvas.resize(20, 20);
-        QCOMPARE(canvas.Image().size(), QSize(20, 20));
-        QCOMPARE(canvas.Point(35, 35).value, -1);
-        canvas.PSet(35, 35, RGB(0, 255, 0));  // outside the smaller area: clipped
+        QCOMPARE(canvas.surface().Image().size(), QSize(20, 20));
+        QCOMPARE(canvas.surface().Point(35, 35).value, -1);
+        canvas.surface().PSet(35, 35, RGB(0, 255, 0));  // outside the smaller area: clipped
         canvas.resize(60, 60);
         QCOMPARE(at(canvas, 35, 35), RGB(255, 0, 0).toQRgb());
         QCOMPARE(at(canvas, 55, 55), RGB(50, 50, 50).toQRgb());
@@ -103,7 +103,7 @@ class CanvasSurfaceTest : public QObject {
         canvas.setPicture(solid(343, 161, RGB(1, 1, 1)));
         QCOMPARE(canvas.size(), QSize(347, 165));
         QCOMPARE(canvas.drawingSize(), QSize(343, 161));
-        QCOMPARE(canvas.Image().size(), QSize(343, 161));
+        QCOMPARE(canvas.surface().Image().size(), QSize(343, 161));
         canvas.setAutoSize(false);
         canvas.setPicture(solid(10, 10, RGB(1, 1, 1)));
         QCOMPARE(canvas.size(), QSize(347, 165));
@@ -112,45 +112,47 @@ class CanvasSurfaceTest : public QObject {
     void scalesAndPictureSizes() {
         Canvas canvas;
         prepare(canvas, 400, 200);
-        canvas.Scale(0, 0, 400, 400);
-        QCOMPARE(canvas.pixelX(100), 100);
-        QCOMPARE(canvas.pixelY(100), 50);
-        QCOMPARE(canvas.ScaleHeight(), 400.0f);
-        canvas.setScaleMode(Canvas::kUser);  // keeps the scale
-        QCOMPARE(canvas.pixelY(100), 50);
-        canvas.setScaleMode(Canvas::kPixels);
-        QCOMPARE(canvas.pixelY(100), 100);
+        canvas.surface().Scale(0, 0, 400, 400);
+        QCOMPARE(canvas.surface().pixelX(100), 100);
+        QCOMPARE(canvas.surface().pixelY(100), 50);
+        QCOMPARE(canvas.surface().ScaleHeight(), 400.0f);
+        canvas.surface().setScaleMode(DrawingSurface::kUser);  // keeps the scale
+        QCOMPARE(canvas.surface().pixelY(100), 50);
+        canvas.surface().setScaleMode(DrawingSurface::kPixels);
+        QCOMPARE(canvas.surface().pixelY(100), 100);
         // 2540 HIMETRIC is one inch: 96 pixels.
-        QCOMPARE(Canvas::ScaleX(2540, Canvas::kHimetric, Canvas::kPixels), 96.0);
-        QCOMPARE(Canvas::ScaleX(15, Canvas::kTwips, Canvas::kPixels), 1.0);
+        QCOMPARE(DrawingSurface::ScaleX(2540, DrawingSurface::kHimetric, DrawingSurface::kPixels),
+                 96.0);
+        QCOMPARE(DrawingSurface::ScaleX(15, DrawingSurface::kTwips, DrawingSurface::kPixels), 1.0);
     }
 
     void deviceOperationsStayInsideTheDrawingArea() {
         Canvas canvas;
         prepare(canvas, 40, 40);
-        canvas.setBackColor(RGB(255, 255, 255));
+        canvas.surface().setBackColor(RGB(255, 255, 255));
         canvas.resize(20, 20);  // the store behind stays 40 x 40
-        canvas.TransparentBlt(10, 10, 30, 30, solid(30, 30, RGB(0, 0, 0)), 0, 0, 30, 30,
-                              RGB(1, 1, 1));
-        canvas.BitBlt(10, 10, 30, 30, solid(30, 30, RGB(0, 0, 9)), 0, 0);
+        canvas.surface().TransparentBlt(10, 10, 30, 30, solid(30, 30, RGB(0, 0, 0)), 0, 0, 30, 30,
+                                        RGB(1, 1, 1));
+        canvas.surface().BitBlt(10, 10, 30, 30, solid(30, 30, RGB(0, 0, 9)), 0, 0);
         canvas.resize(40, 40);
         QCOMPARE(at(canvas, 15, 15), RGB(0, 0, 9).toQRgb());
         QCOMPARE(at(canvas, 25, 25), RGB(255, 255, 255).toQRgb());
-        QCOMPARE(canvas.GetPixel(25, 25).value, RGB(255, 255, 255).value);
-        QCOMPARE(canvas.GetPixel(40, 0).value, -1);
+        QCOMPARE(canvas.surface().GetPixel(25, 25).value, RGB(255, 255, 255).value);
+        QCOMPARE(canvas.surface().GetPixel(40, 0).value, -1);
     }
 
     void floodFillUsesTheSolidFillBrush() {
         Canvas canvas;
         prepare(canvas, 30, 30);
-        canvas.setBackColor(RGB(255, 255, 255));
-        canvas.LineBox(5, 5, 20, 20, RGB(0, 0, 0));
-        QCOMPARE(canvas.ExtFloodFill(10, 10, RGB(255, 255, 255)), 0LL);  // transparent brush
-        canvas.setFillStyle(0);
-        canvas.setFillColor(RGB(0, 255, 0));
-        QCOMPARE(canvas.ExtFloodFill(10, 10, RGB(255, 255, 255)), 14LL * 14);
+        canvas.surface().setBackColor(RGB(255, 255, 255));
+        canvas.surface().LineBox(5, 5, 20, 20, RGB(0, 0, 0));
+        QCOMPARE(canvas.surface().ExtFloodFill(10, 10, RGB(255, 255, 255)),
+                 0LL);  // transparent brush
+        canvas.surface().setFillStyle(0);
+        canvas.surface().setFillColor(RGB(0, 255, 0));
+        QCOMPARE(canvas.surface().ExtFloodFill(10, 10, RGB(255, 255, 255)), 14LL * 14);
         QCOMPARE(at(canvas, 2, 2), RGB(255, 255, 255).toQRgb());
-        QCOMPARE(canvas.ExtFloodFill(10, 10, RGB(0, 255, 0)), 0LL);  // already the mask
+        QCOMPARE(canvas.surface().ExtFloodFill(10, 10, RGB(0, 255, 0)), 0LL);  // already the mask
     }
 };
 

@@ -185,7 +185,7 @@ void CaptureToolsTest::comboListToggles() {
     QCOMPARE(f.Text1->text(), QStringLiteral("11"));
     QTest::mousePress(f.PicCombox, Qt::LeftButton, {}, {40, 10});
     QVERIFY(f.Combo1->view()->isVisible());
-    QCOMPARE(f.PicCombox->Picture(), f.Image4[2]);
+    QCOMPARE(f.PicCombox->surface().Picture(), f.Image4[2]);
     f.OpenCombo(f.Combo1);
     QVERIFY(!f.Combo1->view()->isVisible());
 }
@@ -194,11 +194,11 @@ void CaptureToolsTest::arrowBarbs() {
     // Tail (0, 0) and tip (100, 0), shifted 10 down so that both barbs are on the canvas.
     Canvas pic;
     pic.setBorderStyle(0);
-    pic.setScaleMode(Canvas::kPixels);
+    pic.surface().setScaleMode(DrawingSurface::kPixels);
     pic.resize(120, 30);
-    pic.setAutoRedraw(true);
-    CaptureForm::Arrow(pic, 0, 10, 100, 10, 10, RGB(255, 0, 0));
-    const QImage image = pic.Image();
+    pic.surface().setAutoRedraw(true);
+    CaptureForm::Arrow(pic.surface(), 0, 10, 100, 10, 10, RGB(255, 0, 0));
+    const QImage image = pic.surface().Image();
     QCOMPARE(image.pixel(90, 15), kRed);
     QCOMPARE(image.pixel(90, 5), kRed);
     QCOMPARE(image.pixel(50, 10), kRed);
@@ -211,14 +211,14 @@ void CaptureToolsTest::strokeOutsideEndsOnTheBorder() {
     CaptureForm& f = c.withRegion();
     click(f, 7);
     drag(&f, {200, 200}, {900, 700});
-    const QImage image = f.Image();
+    const QImage image = f.surface().Image();
     QCOMPARE(image.pixel(500, 300), kRed);  // the right side on the region's edge
     QCOMPARE(image.pixel(350, 400), kRed);  // the bottom side too
     QVERIFY(image.pixel(503, 300) != kRed && image.pixel(350, 403) != kRed);
 
     click(f, 4);
     drag(&f, {300, 250}, {300, 50});  // the arrow's tip stops on the top edge
-    const QImage arrow = f.Image();
+    const QImage arrow = f.surface().Image();
     QCOMPARE(arrow.pixel(300, 101), kRed);
     QVERIFY(nearColour(arrow, 295, 110, kRed) && nearColour(arrow, 305, 110, kRed));
     QVERIFY(arrow.pixel(300, 98) != kRed);
@@ -228,11 +228,11 @@ void CaptureToolsTest::clickWithoutMovementStillTakesASnapshot() {
     Capture c;
     CaptureForm& f = c.withRegion();
     click(f, 4);
-    const QImage before = f.Image();
+    const QImage before = f.surface().Image();
     QTest::mouseClick(&f, Qt::LeftButton, {}, {200, 200});
     QCOMPARE(f.history().SnapTop(), 2);
-    QVERIFY(f.AutoRedraw());
-    QCOMPARE(f.Image(), before);
+    QVERIFY(f.surface().AutoRedraw());
+    QCOMPARE(f.surface().Image(), before);
 
     // A press outside the region with a tool chosen starts nothing.
     QTest::mouseClick(&f, Qt::LeftButton, {}, {50, 50});
@@ -245,14 +245,14 @@ void CaptureToolsTest::previewVanishesAndOneShapeIsKept() {
     click(f, 6);
     QTest::mousePress(&f, Qt::LeftButton, {}, {200, 200});
     QTest::mouseMove(&f, {300, 300});
-    QVERIFY(!f.AutoRedraw());
+    QVERIFY(!f.surface().AutoRedraw());
     QVERIFY(nearColour(f.grab().toImage(), 300, 250, kRed));  // the preview's right end
-    QCOMPARE(countColour(f.Image(), kRed), 0);                // on the screen only
+    QCOMPARE(countColour(f.surface().Image(), kRed), 0);      // on the screen only
 
     QTest::mouseMove(&f, {400, 350});
     QVERIFY(!nearColour(f.grab().toImage(), 300, 250, kRed));
     QTest::mouseRelease(&f, Qt::LeftButton, {}, {400, 350});
-    const QImage kept = f.Image();
+    const QImage kept = f.surface().Image();
     QVERIFY(nearColour(kept, 200, 275, kRed) && nearColour(kept, 400, 275, kRed));
     QVERIFY(nearColour(kept, 300, 200, kRed) && nearColour(kept, 300, 350, kRed));
     QVERIFY(!nearColour(kept, 300, 250, kRed));
@@ -280,7 +280,7 @@ void CaptureToolsTest::textTakesTwoClicks() {
     f.Text1->setText(QStringLiteral("zero"));
     QTest::mouseClick(&f, Qt::LeftButton, {}, {700, 700});
     QVERIFY(!f.TextEdit->isVisible());  // committed at the last usable size
-    QCOMPARE(f.FontSize(), 11.0);
+    QCOMPARE(f.surface().FontSize(), 11.0);
     QCOMPARE(f.history().SnapTop(), 2);
 
     QTest::mouseClick(&f, Qt::LeftButton, {}, {150, 150});  // a second text
@@ -291,9 +291,9 @@ void CaptureToolsTest::textTakesTwoClicks() {
     QVERIFY(f.TextEdit->text().isEmpty());
     QCOMPARE(f.run().Drawing, Integer(0));
     QCOMPARE(f.history().SnapTop(), 3);
-    QCOMPARE(f.FontSize(), 24.0);
+    QCOMPARE(f.surface().FontSize(), 24.0);
 
-    const QImage image = f.Image();
+    const QImage image = f.surface().Image();
     int top = 10000, bottom = -1, left = 10000;
     for (int y = 140; y < 260; ++y)
         for (int x = 140; x < 700; ++x)

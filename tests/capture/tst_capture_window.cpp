@@ -79,7 +79,7 @@ void CaptureWindowTest::openingGrabsFirstAndEveryRunIsFresh() {
     QCOMPARE(f.geometry(), QRect(0, 0, 1920, 1080));
     QVERIFY(f.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(f.isModal());
-    QCOMPARE(f.Picture().pixel(300, 200), qRgb(300 & 255, 200, 1));
+    QCOMPARE(f.surface().Picture().pixel(300, 200), qRgb(300 & 255, 200, 1));
     QVERIFY(!f.Picture1->isVisible());
     QCOMPARE(f.Picture1->y(), -26);
     QCOMPARE(c.lastPointer(), 2);
@@ -87,7 +87,7 @@ void CaptureWindowTest::openingGrabsFirstAndEveryRunIsFresh() {
     // A first run that leaves a region, a tool, a drawing and a redo entry behind.
     drag(&f, {100, 100}, {400, 300});
     f.run().ToolOn = -1;
-    f.LineBox(150, 150, 200, 200, RGB(255, 0, 0));
+    f.surface().LineBox(150, 150, 200, 200, RGB(255, 0, 0));
     f.PushSnapshot();
     f.PushSnapshot();
     f.Undo();
@@ -103,11 +103,11 @@ void CaptureWindowTest::openingGrabsFirstAndEveryRunIsFresh() {
     QCOMPARE(f.history().SnapTop(), 1);
     QCOMPARE(f.history().Snapshots().size(), size_t(2));
     QVERIFY(!f.Shape1->isVisible());
-    QCOMPARE(f.Picture().pixel(175, 150), qRgb(175, 150, 2));
+    QCOMPARE(f.surface().Picture().pixel(175, 150), qRgb(175, 150, 2));
     f.Redo();
-    QCOMPARE(f.Picture().pixel(175, 150), qRgb(175, 150, 2));
+    QCOMPARE(f.surface().Picture().pixel(175, 150), qRgb(175, 150, 2));
     f.Undo();  // back to selecting, still this run's screen
-    QCOMPARE(f.Picture().pixel(175, 150), qRgb(175, 150, 2));
+    QCOMPARE(f.surface().Picture().pixel(175, 150), qRgb(175, 150, 2));
 }
 
 void CaptureWindowTest::escapeClosesEvenFromTheTextBox() {
@@ -292,7 +292,7 @@ void CaptureWindowTest::historyStepsThroughSnapshots() {
     drag(&f, {100, 100}, {500, 400});
     f.run().ToolOn = -1;
     const auto drawAndPush = [&](RgbColor colour) {
-        f.LineBox(120, 120, 200, 200, colour);
+        f.surface().LineBox(120, 120, 200, 200, colour);
         f.PushSnapshot();
     };
     const QRgb screen = qRgb(120, 120, 7), a = qRgb(255, 0, 0), c2 = qRgb(0, 0, 255);
@@ -301,7 +301,7 @@ void CaptureWindowTest::historyStepsThroughSnapshots() {
     QCOMPARE(f.history().SnapPos(), 2);
     drawAndPush(RGB(0, 255, 0));
     f.Undo();
-    QCOMPARE(f.Picture().pixel(120, 120), a);
+    QCOMPARE(f.surface().Picture().pixel(120, 120), a);
     drawAndPush(RGB(0, 0, 255));
     QCOMPARE(f.history().SnapTop(), 3);
     QCOMPARE(f.history().Snapshots().size(), size_t(4));
@@ -309,12 +309,12 @@ void CaptureWindowTest::historyStepsThroughSnapshots() {
     QCOMPARE(f.history().snapshot(2).pixel(120, 120), a);
     QCOMPARE(f.history().snapshot(3).pixel(120, 120), c2);
     f.Redo();
-    QCOMPARE(f.Picture().pixel(120, 120), c2);
+    QCOMPARE(f.surface().Picture().pixel(120, 120), c2);
 
     f.Undo();
     f.Undo();
-    QCOMPARE(f.Picture().pixel(120, 120), screen);
-    QCOMPARE(f.Image().pixel(120, 120), screen);
+    QCOMPARE(f.surface().Picture().pixel(120, 120), screen);
+    QCOMPARE(f.surface().Image().pixel(120, 120), screen);
     QVERIFY(f.Picture1->isVisible());
     f.Undo();  // past the first: selecting again, the later snapshots kept
     QCOMPARE(f.run().SelMode, kSelDraw);
@@ -325,7 +325,7 @@ void CaptureWindowTest::historyStepsThroughSnapshots() {
     QCOMPARE(f.history().SnapTop(), 3);
     drag(&f, {100, 100}, {500, 400});
     f.Redo();
-    QCOMPARE(f.Picture().pixel(120, 120), a);
+    QCOMPARE(f.surface().Picture().pixel(120, 120), a);
 }
 
 void CaptureWindowTest::handlePressOnTheBareScreenDropsRedo() {

@@ -31,8 +31,8 @@ struct Session {
         return QTest::qWaitForWindowExposed(launcher.window()) ? launcher.window() : nullptr;
     }
     Canvas& pad() const { return *form->Picture1; }
-    QImage image() const { return form->Picture1->Image(); }
-    QRgb ground() const { return form->Picture1->BackColor().toQRgb(); }
+    QImage image() const { return form->Picture1->surface().Image(); }
+    QRgb ground() const { return form->Picture1->surface().BackColor().toQRgb(); }
     void stroke(std::initializer_list<QPointF> points) {
         auto p = points.begin();
         form->Picture1_MouseDown(1, 0, p->x(), p->y());
@@ -46,8 +46,9 @@ struct Session {
     // A press in fill mode on a pixel of the drawing area, whatever the pad's scale.
     void fillPixel(int x, int y) {
         form->Option5->click();
-        form->Picture1_MouseDown(1, 0, float(pad().pixelsToUnitsX(x) + pad().ScaleLeft()),
-                                 float(pad().pixelsToUnitsY(y) + pad().ScaleTop()));
+        form->Picture1_MouseDown(
+            1, 0, float(pad().surface().pixelsToUnitsX(x) + pad().surface().ScaleLeft()),
+            float(pad().surface().pixelsToUnitsY(y) + pad().surface().ScaleTop()));
     }
 };
 
@@ -90,9 +91,10 @@ class TestCutout : public QObject {
         s.pick(s.form->Command1, Qt::red);
         s.stroke({{100, 200}, {300, 200}});
         const QImage image = s.image();
-        QCOMPARE(count(image, kRed, QRect(s.pad().pixelX(200), 0, 1, image.height())), width);
+        QCOMPARE(count(image, kRed, QRect(s.pad().surface().pixelX(200), 0, 1, image.height())),
+                 width);
         s.form->Option5->click();  // the fill option keeps the width
-        QCOMPARE(s.pad().DrawWidth(), width);
+        QCOMPARE(s.pad().surface().DrawWidth(), width);
     }
 
     void strokes() {
@@ -114,7 +116,7 @@ class TestCutout : public QObject {
         // On the grid 4.6 rounds to 5, pixel 3.76 -> 4 (unrounded it would reach pixel 3);
         // 7.5 ties to even.
         s.stroke({{4.6f, 7.5f}, {60, 7.5f}});
-        const int row = s.pad().pixelY(8);
+        const int row = s.pad().surface().pixelY(8);
         QCOMPARE(s.image().pixel(3, row), s.ground());
         QCOMPARE(s.image().pixel(4, row), kRed);
         // After a fill the pad measures whole pixels.
@@ -139,9 +141,9 @@ class TestCutout : public QObject {
         QVERIFY(s.ground() != kWhite);
         s.stroke({{200, 60}, {340, 200}, {200, 340}, {60, 200}, {200, 60}});
         const QImage before = s.image();
-        const QPoint centre(s.pad().pixelX(200), s.pad().pixelY(200));
-        const QRect diamond(QPoint(s.pad().pixelX(60), s.pad().pixelY(60)),
-                            QPoint(s.pad().pixelX(340), s.pad().pixelY(340)));
+        const QPoint centre(s.pad().surface().pixelX(200), s.pad().surface().pixelY(200));
+        const QRect diamond(QPoint(s.pad().surface().pixelX(60), s.pad().surface().pixelY(60)),
+                            QPoint(s.pad().surface().pixelX(340), s.pad().surface().pixelY(340)));
 
         s.form->Picture1_MouseDown(1, 0, 150, 150);  // the pen is down when the fill comes
         s.fillPixel(centre.x(), centre.y());
@@ -173,12 +175,12 @@ class TestCutout : public QObject {
 
     void swatches() {
         Session s;
-        const RgbColor pen = s.pad().ForeColor();
+        const RgbColor pen = s.pad().surface().ForeColor();
         s.form->Command1->click();  // all three cancelled
         s.form->Command3->click();
         QTest::mouseClick(s.form->Label1, Qt::LeftButton);
         QCOMPARE(s.services.dialogs.requests.size(), size_t(3));
-        QCOMPARE(s.pad().ForeColor(), pen);
+        QCOMPARE(s.pad().surface().ForeColor(), pen);
         QCOMPARE(s.form->Label1->BackColor(), RGB(255, 255, 255));
         QVERIFY(!s.mainSwatch->hasBackColor());
 
@@ -209,8 +211,8 @@ class TestCutout : public QObject {
         s.form->Command4->click();
         QCOMPARE(s.pad().size(), QSize(204, 154));
         // The grid keeps its unit: the 301 x 365 pixels the pad had make 400 x 400.
-        const QPoint inside(s.pad().pixelX(90), s.pad().pixelY(85));
-        const int leftSide = s.pad().pixelX(20);
+        const QPoint inside(s.pad().surface().pixelX(90), s.pad().surface().pixelY(85));
+        const int leftSide = s.pad().surface().pixelX(20);
         s.form->Option2->click();
         s.pick(s.form->Command1, Qt::red);
         s.stroke({{20, 20}, {160, 20}, {160, 150}, {20, 150}, {20, 20}});
@@ -261,11 +263,11 @@ class TestCutout : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(closed.isNull());
         QVERIFY(fresh->Option1->isChecked());
-        QCOMPARE(fresh->Picture1->DrawWidth(), 1);
+        QCOMPARE(fresh->Picture1->surface().DrawWidth(), 1);
         QCOMPARE(fresh->Label1->BackColor(), RGB(255, 255, 255));
-        QCOMPARE(fresh->Picture1->ScaleWidth(), 400.0f);
-        QCOMPARE(fresh->Picture1->Image(),
-                 plain({301, 365}, fresh->Picture1->BackColor().toQRgb()));
+        QCOMPARE(fresh->Picture1->surface().ScaleWidth(), 400.0f);
+        QCOMPARE(fresh->Picture1->surface().Image(),
+                 plain({301, 365}, fresh->Picture1->surface().BackColor().toQRgb()));
 
         QPointer<Form11> open = fresh;
         s.main.reset();

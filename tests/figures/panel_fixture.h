@@ -23,10 +23,10 @@ struct PanelFixture {
         canvas = new Canvas(window.get());
         canvas->setBorderStyle(0);
         canvas->resize(canvasSize);
-        canvas->setAutoRedraw(true);
-        canvas->setUnitSize(10.51875, 10.525);
-        canvas->setBackColor(RGB(0, 0, 0));
-        canvas->setForeColor(RGB(255, 0, 255));
+        canvas->surface().setAutoRedraw(true);
+        canvas->surface().setUnitSize(10.51875, 10.525);
+        canvas->surface().setBackColor(RGB(0, 0, 0));
+        canvas->surface().setForeColor(RGB(255, 0, 255));
         const auto combo = [&](const char* text) {
             auto* c = new QComboBox(frame);
             c->setEditable(true);

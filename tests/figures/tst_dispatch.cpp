@@ -32,7 +32,7 @@ class DispatchTest : public QObject {
         RandomSource random;
         PressDispatcher dispatcher(f.panel, random);
         dispatcher.Picture1_MouseDown(1, 0, 400, 300);
-        QCOMPARE(f.canvas->DrawWidth(), 50);
+        QCOMPARE(f.canvas->surface().DrawWidth(), 50);
         QCOMPARE(f.canvas->MousePointer(), 2);
         QCOMPARE(random.drawCount(), std::uint64_t(30));
         QVERIFY(circleGroupShown(f.panel));
@@ -51,8 +51,8 @@ class DispatchTest : public QObject {
         QTest::mouseClick(left.canvas, Qt::LeftButton, {}, QPoint(300, 200));
         QTest::mouseClick(right.canvas, Qt::RightButton, Qt::ShiftModifier, QPoint(300, 200));
         QCOMPARE(a.drawCount(), std::uint64_t(30));
-        QCOMPARE(left.canvas->Image(), right.canvas->Image());
-        QVERIFY(left.canvas->Image() != PanelFixture().canvas->Image());
+        QCOMPARE(left.canvas->surface().Image(), right.canvas->surface().Image());
+        QVERIFY(left.canvas->surface().Image() != PanelFixture().canvas->surface().Image());
     }
 
     void penWidthTextThatIsNoUsableNumberIgnoresThePress() {
@@ -60,24 +60,24 @@ class DispatchTest : public QObject {
             PanelFixture f;
             RandomSource random;
             PressDispatcher dispatcher(f.panel, random);
-            f.canvas->setDrawWidth(7);
+            f.canvas->surface().setDrawWidth(7);
             f.canvas->setMousePointer(1);
             setCanvasMode(f.panel, "2");
             f.panel.Combo3->setEditText(text);
-            const QImage before = f.canvas->Image();
+            const QImage before = f.canvas->surface().Image();
             dispatcher.Picture1_MouseDown(1, 0, 100, 100);
-            QCOMPARE(f.canvas->DrawWidth(), 7);
+            QCOMPARE(f.canvas->surface().DrawWidth(), 7);
             QCOMPARE(f.canvas->MousePointer(), 1);
             QCOMPARE(random.drawCount(), std::uint64_t(0));
             QVERIFY(circleGroupShown(f.panel));
-            QCOMPARE(f.canvas->Image(), before);
+            QCOMPARE(f.canvas->surface().Image(), before);
         }
         PanelFixture f;
         RandomSource random;
         PressDispatcher dispatcher(f.panel, random);
         f.panel.Combo3->setEditText("2.5");
         dispatcher.Picture1_MouseDown(1, 0, 100, 100);
-        QCOMPARE(f.canvas->DrawWidth(), 2);
+        QCOMPARE(f.canvas->surface().DrawWidth(), 2);
     }
 
     void eachModeSetsItsCursorAndGroup() {
@@ -117,7 +117,7 @@ class DispatchTest : public QObject {
         f.panel.Combo3->setEditText("9");
         dispatcher.Picture1_MouseDown(1, 0, 12.5f, 7);
         QCOMPARE(f.canvas->MousePointer(), 3);
-        QCOMPARE(f.canvas->DrawWidth(), 9);  // set before the text is stamped
+        QCOMPARE(f.canvas->surface().DrawWidth(), 9);  // set before the text is stamped
         QCOMPARE(pastes, QList<QPointF>{QPointF(1000, 500)});
         QCOMPARE(stamps, QList<QPointF>{QPointF(12.5, 7)});
     }
@@ -130,7 +130,7 @@ class DispatchTest : public QObject {
             setCanvasMode(f.panel, mode);
             f.panel.Combo3->setEditText("12");
             dispatcher.Picture1_MouseDown(1, 0, 100, 100);
-            QCOMPARE(f.canvas->DrawWidth(), 12);
+            QCOMPARE(f.canvas->surface().DrawWidth(), 12);
             QCOMPARE(random.drawCount(), std::uint64_t(0));
             QCOMPARE(f.canvas->MousePointer(), 0);
         }
@@ -163,7 +163,7 @@ class DispatchTest : public QObject {
         QCOMPARE(f.panel.Line1->geometry().left(), 701);
         QVERIFY(f.panel.Line1->geometry().top() <= 0);
         QVERIFY(f.panel.Line1->geometry().bottom() >= f.canvas->height() - 1);
-        QCOMPARE(f.panel.Line2->geometry().top(), f.canvas->pixelY(500));
+        QCOMPARE(f.panel.Line2->geometry().top(), f.canvas->surface().pixelY(500));
         QVERIFY(f.panel.Line2->geometry().right() >= f.canvas->width() - 1);
     }
 

@@ -40,18 +40,19 @@ void apply(PanelFixture& f, const Setting& s) {
     f.panel.HScroll3->setValue(s.halfWidth);
     f.panel.HScroll4->setValue(s.halfHeight);
     // Something under the figure, so that pixels it leaves alone are checked too.
-    f.canvas->setDrawWidth(9);
-    f.canvas->Line(0, 0, 2000, 1500, RGB(40, 50, 60));
-    f.canvas->setDrawWidth(s.penWidth);
+    f.canvas->surface().setDrawWidth(9);
+    f.canvas->surface().Line(0, 0, 2000, 1500, RGB(40, 50, 60));
+    f.canvas->surface().setDrawWidth(s.penWidth);
 }
 
 void compareCanvases(const PanelFixture& reference, const PanelFixture& fast,
                      const RandomSource& r1, const RandomSource& r2) {
     QCOMPARE(r2.drawCount(), r1.drawCount());
-    QCOMPARE(fast.canvas->ForeColor().value, reference.canvas->ForeColor().value);
-    QCOMPARE(fast.canvas->CurrentX(), reference.canvas->CurrentX());
-    QCOMPARE(fast.canvas->CurrentY(), reference.canvas->CurrentY());
-    const QImage a = reference.canvas->Image(), b = fast.canvas->Image();
+    QCOMPARE(fast.canvas->surface().ForeColor().value,
+             reference.canvas->surface().ForeColor().value);
+    QCOMPARE(fast.canvas->surface().CurrentX(), reference.canvas->surface().CurrentX());
+    QCOMPARE(fast.canvas->surface().CurrentY(), reference.canvas->surface().CurrentY());
+    const QImage a = reference.canvas->surface().Image(), b = fast.canvas->surface().Image();
     QCOMPARE(b.size(), a.size());
     for (int y = 0; y < a.height(); ++y)
         if (memcmp(a.constScanLine(y), b.constScanLine(y), a.bytesPerLine()) != 0) {
@@ -113,7 +114,7 @@ class FastFiguresTest : public QObject {
             f->panel.Combo3->setEditText(step);
             f->panel.Combo4->setEditText(top);
             f->panel.Combo5->setEditText(bottom);
-            f->canvas->setDrawWidth(penWidth);
+            f->canvas->surface().setDrawWidth(penWidth);
         }
         RandomSource r1, r2;
         BarFigure plain, quick;

@@ -20,7 +20,7 @@ std::vector<RgbColor> colourSequence(int count) {
 }
 
 QRgb pixelAtUnits(const Canvas& canvas, float x, float y) {
-    return canvas.Image().pixel(canvas.pixelX(x), canvas.pixelY(y));
+    return canvas.surface().Image().pixel(canvas.surface().pixelX(x), canvas.surface().pixelY(y));
 }
 
 struct LineEnds {
@@ -35,7 +35,7 @@ class FiguresTest : public QObject {
     void circleTakesThreeDrawsPerRing() {
         PanelFixture f;
         RandomSource random;
-        f.canvas->setDrawWidth(50);
+        f.canvas->surface().setDrawWidth(50);
         DrawCircleFigure(f.panel, random, 800, 700);
         QCOMPARE(random.drawCount(), std::uint64_t(30));  // radii 1, 51, ..., 451
 
@@ -64,12 +64,12 @@ class FiguresTest : public QObject {
     void ringsLandInTheirDrawnColours() {
         PanelFixture f;
         RandomSource random;
-        f.canvas->setDrawWidth(50);
+        f.canvas->surface().setDrawWidth(50);
         DrawCircleFigure(f.panel, random, 1000, 700);
         const auto colours = colourSequence(10);
         // The outermost ring (radius 451 units, 316 px) is on top along its whole width.
-        const int cx = f.canvas->pixelX(1000), cy = f.canvas->pixelY(700);
-        const QImage img = f.canvas->Image();
+        const int cx = f.canvas->surface().pixelX(1000), cy = f.canvas->surface().pixelY(700);
+        const QImage img = f.canvas->surface().Image();
         QCOMPARE(img.pixel(cx + 316, cy), colours[9].toQRgb());
         QCOMPARE(img.pixel(cx - 330, cy), colours[9].toQRgb());
         QCOMPARE(img.pixel(cx + 280, cy), colours[8].toQRgb());  // 451's inner part is off
@@ -80,15 +80,15 @@ class FiguresTest : public QObject {
     void aspectComesFromTheSecondBar() {
         PanelFixture f;
         RandomSource random;
-        f.canvas->setDrawWidth(1);
+        f.canvas->surface().setDrawWidth(1);
         f.panel.HScroll1->setValue(2000);  // largest radius 1000
         f.panel.HScroll2->setValue(2);     // five times as wide as high
         f.panel.Combo3->setEditText("999");
         DrawCircleFigure(f.panel, random, 1000, 700);  // radii 1 and 1000
         QCOMPARE(random.drawCount(), std::uint64_t(6));
         const auto colours = colourSequence(2);
-        const int cx = f.canvas->pixelX(1000), cy = f.canvas->pixelY(700);
-        const QImage img = f.canvas->Image();
+        const int cx = f.canvas->surface().pixelX(1000), cy = f.canvas->surface().pixelY(700);
+        const QImage img = f.canvas->surface().Image();
         QCOMPARE(img.pixel(cx + 701, cy), colours[1].toQRgb());  // 1000 units: 701 px
         QCOMPARE(img.pixel(cx - 701, cy), colours[1].toQRgb());
         QCOMPARE(img.pixel(cx, cy - 140), colours[1].toQRgb());  // a fifth of that
@@ -99,12 +99,12 @@ class FiguresTest : public QObject {
     void rectanglePairsAndTheUnusedPenColour() {
         PanelFixture f;
         RandomSource random;
-        f.canvas->setDrawWidth(50);
+        f.canvas->surface().setDrawWidth(50);
         DrawRectangleFigure(f.panel, random, 1000, 700);
         // 6 half-widths x 4 half-heights: 24 pairs, plus one pen colour per half-width.
         QCOMPARE(random.drawCount(), std::uint64_t(162));
         const auto colours = colourSequence(54);
-        QCOMPARE(f.canvas->ForeColor().value, colours[45].value);
+        QCOMPARE(f.canvas->surface().ForeColor().value, colours[45].value);
         // Every right edge at half-width 260 crosses the centre row: the last one drawn,
         // the second outline of the last pair, is on top.
         QCOMPARE(pixelAtUnits(*f.canvas, 1260, 700), colours[53].toQRgb());
@@ -118,14 +118,14 @@ class FiguresTest : public QObject {
     void squareTakesNineDrawsPerStep() {
         PanelFixture f;
         RandomSource random;
-        f.canvas->setDrawWidth(1);
+        f.canvas->surface().setDrawWidth(1);
         DrawSquareFigure(f.panel, random, 1000, 700);
         QCOMPARE(random.drawCount(), std::uint64_t(54));  // half-sides 10, 60, ..., 260
         const auto colours = colourSequence(18);
         // Second outline of each step lies over the first: half-side 60 shows colour 5.
         QCOMPARE(pixelAtUnits(*f.canvas, 1060, 700), colours[5].toQRgb());
         QCOMPARE(pixelAtUnits(*f.canvas, 1000, 640), colours[5].toQRgb());
-        QCOMPARE(f.canvas->ForeColor().value, colours[15].value);
+        QCOMPARE(f.canvas->surface().ForeColor().value, colours[15].value);
         QCOMPARE(pixelAtUnits(*f.canvas, 1000, 700), RGB(0, 0, 0).toQRgb());
     }
 
@@ -167,13 +167,13 @@ class FiguresTest : public QObject {
         PanelFixture f;
         RandomSource random;
         BarFigure bars;
-        f.canvas->setDrawWidth(50);
+        f.canvas->surface().setDrawWidth(50);
         f.panel.Combo3->setEditText("50");
         bars.DrawBarFigure(f.panel, random);
         QCOMPARE(random.drawCount(), std::uint64_t(150));  // x = 10, 60, ..., 2460
         QCOMPARE(bars.minStrokeLength, Integer(1));
         const auto colours = colourSequence(50);
-        QCOMPARE(f.canvas->ForeColor().value, colours[49].value);
+        QCOMPARE(f.canvas->surface().ForeColor().value, colours[49].value);
         // The bar at x = 1010 stands from y = 1 to 1300; the next bar begins 35 px right.
         QCOMPARE(pixelAtUnits(*f.canvas, 1010, 650), colours[20].toQRgb());
         QCOMPARE(pixelAtUnits(*f.canvas, 1010, 5), colours[20].toQRgb());
@@ -183,7 +183,7 @@ class FiguresTest : public QObject {
         PanelFixture f;
         RandomSource random;
         BarFigure bars;
-        f.canvas->setDrawWidth(50);
+        f.canvas->surface().setDrawWidth(50);
         f.panel.Combo4->setEditText("1200");
         f.panel.Combo5->setEditText("300");
         bars.DrawBarFigure(f.panel, random);
@@ -198,12 +198,12 @@ class FiguresTest : public QObject {
             PanelFixture f;
             RandomSource random;
             BarFigure bars;
-            const QImage before = f.canvas->Image();
+            const QImage before = f.canvas->surface().Image();
             f.panel.Combo4->setEditText(top);
             f.panel.Combo5->setEditText(bottom);
             bars.DrawBarFigure(f.panel, random);
             QCOMPARE(random.drawCount(), std::uint64_t(0));
-            QCOMPARE(f.canvas->Image(), before);
+            QCOMPARE(f.canvas->surface().Image(), before);
         }
     }
 };

@@ -22,7 +22,7 @@ struct Coverage {
     long long count = 0;
 };
 Coverage coverage(const Canvas& output) {
-    const QImage img = output.Image();
+    const QImage img = output.surface().Image();
     Coverage c;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
@@ -54,8 +54,9 @@ class RotationTest : public QObject {
         QCOMPARE(c.count, 341LL * 159);
         QCOMPARE(c.changed.size(), QSize(341, 159));
         // Centred: output centre (250, 200) shows source centre (171, 80).
-        QCOMPARE(f.output->Image().pixel(250, 200), markedPicture(343, 161).pixel(171, 80));
-        QVERIFY(!f.output->isHidden() && f.output->AutoRedraw());
+        QCOMPARE(f.output->surface().Image().pixel(250, 200),
+                 markedPicture(343, 161).pixel(171, 80));
+        QVERIFY(!f.output->isHidden() && f.output->surface().AutoRedraw());
     }
 
     void positiveAnglesTurnClockwise() {
@@ -97,10 +98,11 @@ class RotationTest : public QObject {
             PictureFixture a, b;
             prepare(a, QSize(343, 161), QSize(400, 380));
             prepare(b, QSize(343, 161), QSize(400, 380));
-            for (PictureFixture* f : {&a, &b}) f->output->setAutoRedraw(true);
-            RotatePicture(*a.sticker, *a.output, degrees);
-            RotatePictureFast(*b.sticker, *b.output, degrees);
-            QVERIFY2(a.output->Image() == b.output->Image(), qPrintable(QString::number(degrees)));
+            for (PictureFixture* f : {&a, &b}) f->output->surface().setAutoRedraw(true);
+            RotatePicture(a.sticker->surface(), a.output->surface(), degrees);
+            RotatePictureFast(b.sticker->surface(), b.output->surface(), degrees);
+            QVERIFY2(a.output->surface().Image() == b.output->surface().Image(),
+                     qPrintable(QString::number(degrees)));
         }
     }
 

@@ -25,7 +25,7 @@ QImage ringSticker() {
 }
 
 QRgb at(const Canvas& c, int x, int y) {
-    return c.Image().pixel(x, y);
+    return c.surface().Image().pixel(x, y);
 }
 }  // namespace
 
@@ -42,7 +42,7 @@ class StickersTest : public QObject {
         QCOMPARE(at(*f.canvas, 760, 390), qRgb(0, 0, 0));
         QVERIFY(!f.sticker->isHidden());
         QVERIFY(f.output->isHidden());
-        QVERIFY(f.sticker->AutoRedraw());
+        QVERIFY(f.sticker->surface().AutoRedraw());
     }
 
     void theMaskColourIsLeftOutEverywhere() {
@@ -108,12 +108,12 @@ class StickersTest : public QObject {
             file.write("not a picture at all");
         }
         boxes.Command11_Click();  // cancelled
-        QCOMPARE(f.sticker->Picture().size(), QSize(40, 30));
+        QCOMPARE(f.sticker->surface().Picture().size(), QSize(40, 30));
         QVERIFY(f.sticker->isHidden());
 
         f.services.dialogs.openAnswers.push_back(junk);
         boxes.Command11_Click();
-        QCOMPARE(f.sticker->Picture().size(), QSize(40, 30));
+        QCOMPARE(f.sticker->surface().Picture().size(), QSize(40, 30));
         QCOMPARE(f.services.messages.messages.size(), qsizetype(1));
         QVERIFY(f.services.messages.messages[0].text.contains("junk.jpg"));
 
@@ -141,9 +141,9 @@ class StickersTest : public QObject {
 
     void anEmptyStickerPastesNothing() {
         PictureFixture f;
-        const QImage before = f.canvas->Image();
+        const QImage before = f.canvas->surface().Image();
         StickerBoxes(controlsOf(f)).Paste(500, 500);
-        QCOMPARE(f.canvas->Image(), before);
+        QCOMPARE(f.canvas->surface().Image(), before);
         QCOMPARE(StickerSize(QImage()), QSize(0, 0));
         QCOMPARE(StickerSize(markedPicture(343, 161)), QSize(343, 161));
     }

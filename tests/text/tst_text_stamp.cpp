@@ -19,10 +19,10 @@ struct StampFixture {
     StampFixture() : dialog(services.dialogs, nullptr) {
         canvas.setBorderStyle(0);
         canvas.resize(600, 600);
-        canvas.setAutoRedraw(true);
-        canvas.setScaleMode(Canvas::kPixels);
-        canvas.setBackColor(kWhite);
-        canvas.setForeColor(RGB(255, 0, 255));
+        canvas.surface().setAutoRedraw(true);
+        canvas.surface().setScaleMode(DrawingSurface::kPixels);
+        canvas.surface().setBackColor(kWhite);
+        canvas.surface().setForeColor(RGB(255, 0, 255));
         text.setText(QStringLiteral("HHHH添加"));
         QFont font(QStringLiteral("宋体"));
         font.setPointSizeF(15);
@@ -35,7 +35,7 @@ struct StampFixture {
 
     // The bounding box of everything that is not white.
     QRect ink() const {
-        const QImage img = canvas.Image();
+        const QImage img = canvas.surface().Image();
         QRect box;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
@@ -43,7 +43,7 @@ struct StampFixture {
         return box;
     }
     int inkOf(RgbColor c) const {
-        const QImage img = canvas.Image();
+        const QImage img = canvas.surface().Image();
         int n = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) == c.toQRgb();
@@ -93,7 +93,7 @@ class TextStampTest : public QObject {
         full.angle.setEditText("360");
         TextStamper(zero.controls()).Stamp(200, 200);
         TextStamper(full.controls()).Stamp(200, 200);
-        QCOMPARE(full.canvas.Image(), zero.canvas.Image());
+        QCOMPARE(full.canvas.surface().Image(), zero.canvas.surface().Image());
     }
 
     void weightFollowsBoldButItalicNeverReachesTheStamp() {
@@ -105,7 +105,7 @@ class TextStampTest : public QObject {
         italic.text.setFont(font);
         for (StampFixture* f : {&bold, &plain, &italic}) TextStamper(f->controls()).Stamp(50, 50);
         QVERIFY(bold.inkOf(RGB(255, 0, 255)) > plain.inkOf(RGB(255, 0, 255)));
-        QCOMPARE(italic.canvas.Image(), plain.canvas.Image());
+        QCOMPARE(italic.canvas.surface().Image(), plain.canvas.surface().Image());
     }
 
     void refusedAnglesAndAnEmptyTextStampNothing() {
@@ -130,7 +130,7 @@ class TextStampTest : public QObject {
         // Runs at the first pump, after the first pass has drawn at angle 0.
         QTimer::singleShot(0, &f.canvas, [&] {
             f.angle.setEditText("90");
-            f.canvas.setForeColor(RGB(0, 0, 255));
+            f.canvas.surface().setForeColor(RGB(0, 0, 255));
         });
         TextStamper(f.controls()).Stamp(300, 300);
         QVERIFY(f.inkOf(RGB(0, 0, 255)) > 50);
@@ -156,10 +156,10 @@ class TextStampTest : public QObject {
         QVERIFY(f.text.font().italic());
 
         stamper.Command13_Click();  // cancelled
-        QCOMPARE(f.canvas.ForeColor().value, RGB(255, 0, 255).value);
+        QCOMPARE(f.canvas.surface().ForeColor().value, RGB(255, 0, 255).value);
         f.services.dialogs.colorAnswers.push_back(QColor(1, 2, 3));
         stamper.Command13_Click();
-        QCOMPARE(f.canvas.ForeColor().value, RGB(1, 2, 3).value);
+        QCOMPARE(f.canvas.surface().ForeColor().value, RGB(1, 2, 3).value);
     }
 
     void showAndHideTheTextBox() {

@@ -1,5 +1,5 @@
-// Device-pixel operations and text: what the canvas offers through its device context.
-#include "canvas.h"
+// Device-pixel operations and text: what a picture box offers through its device context.
+#include "drawing_surface.h"
 
 #include "raster/pixel_ops.h"
 
@@ -9,13 +9,13 @@
 
 namespace chromadeck {
 
-RgbColor Canvas::GetPixel(int x, int y) const {
+RgbColor DrawingSurface::GetPixel(int x, int y) const {
     const QSize area = drawingSize();
     if (x < 0 || y < 0 || x >= area.width() || y >= area.height()) return kNoPixel;
-    return RgbColor::fromQRgb(store().pixel(x, y));
+    return RgbColor::fromQRgb(persistentImage().pixel(x, y));
 }
 
-void Canvas::BitBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy) {
+void DrawingSurface::BitBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy) {
     QImage& target = drawingTarget();
     const QSize area = drawingSize();
     // Clip to the drawing area, not to the larger store behind it.
@@ -28,7 +28,7 @@ void Canvas::BitBlt(int x, int y, int w, int h, const QImage& source, int sx, in
     markDrawn();
 }
 
-void Canvas::TransparentBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy,
+void DrawingSurface::TransparentBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy,
                             int sw, int sh, RgbColor mask) {
     QImage& target = drawingTarget();
     const QSize area = drawingSize();
@@ -42,7 +42,7 @@ void Canvas::TransparentBlt(int x, int y, int w, int h, const QImage& source, in
     markDrawn();
 }
 
-long long Canvas::ExtFloodFill(int x, int y, RgbColor colour) {
+long long DrawingSurface::ExtFloodFill(int x, int y, RgbColor colour) {
     if (fillStyle_ != 0) return 0;  // a transparent brush paints nothing
     QImage& target = drawingTarget();
     const QSize area = drawingSize();
@@ -53,22 +53,22 @@ long long Canvas::ExtFloodFill(int x, int y, RgbColor colour) {
     return painted;
 }
 
-std::optional<LogicalFont> Canvas::SelectFont(const LogicalFont& font) {
+std::optional<LogicalFont> DrawingSurface::SelectFont(const LogicalFont& font) {
     auto previous = selectedFont_;
     selectedFont_ = font;
     return previous;
 }
 
-void Canvas::RestoreFont(const std::optional<LogicalFont>& previous) {
+void DrawingSurface::RestoreFont(const std::optional<LogicalFont>& previous) {
     selectedFont_ = previous;
 }
 
-QFont Canvas::printFont() const {
+QFont DrawingSurface::printFont() const {
     if (selectedFont_) return selectedFont_->toQFont();
     return canvasFont(fontName_, fontSize_, fontBold_, fontItalic_);
 }
 
-void Canvas::Print(const QString& text) {
+void DrawingSurface::Print(const QString& text) {
     const QFont font = printFont();
     const QFontMetricsF metrics(font);
     const double angle = selectedFont_ ? selectedFont_->angleDegrees() : 0.0;
@@ -96,17 +96,12 @@ void Canvas::Print(const QString& text) {
     markDrawn();
 }
 
-float Canvas::TextWidth(const QString& text) const {
+float DrawingSurface::TextWidth(const QString& text) const {
     const QFontMetricsF metrics(printFont());
     double widest = 0;
     for (const QString& line : QString(text).split(u'\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     return static_cast<float>(pixelsToUnitsX(widest));
-}
-
-float Canvas::TextHeight(const QString& text) const {
-    const QFontMetricsF metrics(printFont());
-    return static_cast<float>(pixelsToUnitsY(metrics.height() * (text.count(u'\n') + 1)));
 }
 
 }  // namespace chromadeck

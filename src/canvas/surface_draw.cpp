@@ -1,5 +1,5 @@
-// The drawing operations of a canvas, in its own units, painted with the pen shapes.
-#include "canvas.h"
+// The drawing operations of a picture box, in its own units, painted with the pen shapes.
+#include "drawing_surface.h"
 
 #include "numeric.h"
 #include "raster/pen_shapes.h"
@@ -44,11 +44,11 @@ struct ArcFilter {
 
 }  // namespace
 
-QRgb Canvas::penColour(std::optional<RgbColor> colour) const {
+QRgb DrawingSurface::penColour(std::optional<RgbColor> colour) const {
     return colour.value_or(foreColor_).toQRgb();
 }
 
-void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<RgbColor> colour) {
+void DrawingSurface::Line(float x1, float y1, float x2, float y2, std::optional<RgbColor> colour) {
     QImage& target = drawingTarget();
     const ClipRect clip = ClipRect::of(drawingSize().width(), drawingSize().height());
     raster::strokeSpans(pixelX(x1), pixelY(y1), pixelX(x2), pixelY(y2), drawWidth_, clip,
@@ -58,11 +58,11 @@ void Canvas::Line(float x1, float y1, float x2, float y2, std::optional<RgbColor
     markDrawn();
 }
 
-void Canvas::LineTo(float x2, float y2, std::optional<RgbColor> colour) {
+void DrawingSurface::LineTo(float x2, float y2, std::optional<RgbColor> colour) {
     Line(currentX_, currentY_, x2, y2, colour);
 }
 
-void Canvas::LineBox(float x1, float y1, float x2, float y2, std::optional<RgbColor> colour) {
+void DrawingSurface::LineBox(float x1, float y1, float x2, float y2, std::optional<RgbColor> colour) {
     QImage& target = drawingTarget();
     const ClipRect clip = ClipRect::of(drawingSize().width(), drawingSize().height());
     raster::boxOutlineSpans(pixelX(x1), pixelY(y1), pixelX(x2), pixelY(y2), drawWidth_, clip,
@@ -72,7 +72,7 @@ void Canvas::LineBox(float x1, float y1, float x2, float y2, std::optional<RgbCo
     markDrawn();
 }
 
-void Canvas::Circle(float x, float y, float radius, std::optional<RgbColor> colour,
+void DrawingSurface::Circle(float x, float y, float radius, std::optional<RgbColor> colour,
                     std::optional<float> start, std::optional<float> end,
                     std::optional<float> aspect) {
     const double ratio = aspect.value_or(1.0f);
@@ -107,11 +107,11 @@ void Canvas::Circle(float x, float y, float radius, std::optional<RgbColor> colo
     markDrawn();
 }
 
-double Canvas::penCentreOf(double v) const {
+double DrawingSurface::penCentreOf(double v) const {
     return raster::penCentre(v, drawWidth_);
 }
 
-void Canvas::PSet(float x, float y, std::optional<RgbColor> colour) {
+void DrawingSurface::PSet(float x, float y, std::optional<RgbColor> colour) {
     QImage& target = drawingTarget();
     const ClipRect clip = ClipRect::of(drawingSize().width(), drawingSize().height());
     raster::dotSpans(pixelX(x), pixelY(y), drawWidth_, clip, SpanWriter(target, penColour(colour)));
@@ -120,7 +120,7 @@ void Canvas::PSet(float x, float y, std::optional<RgbColor> colour) {
     markDrawn();
 }
 
-RgbColor Canvas::Point(float x, float y) const {
+RgbColor DrawingSurface::Point(float x, float y) const {
     return GetPixel(pixelX(x), pixelY(y));
 }
 

@@ -1,0 +1,231 @@
+// The surface's coordinate system and its two images: the persistent one and the
+// screen-only layer.
+#include "drawing_surface.h"
+
+#include "numeric.h"
+#include "platform/screen.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace chromadeck {
+
+namespace {
+constexpr double kTwipsPerPixel = platform::kTwipsPerPixel;
+
+int clampedRound(double v) {
+    // Far-away coordinates only need to stay far away; keep them inside int.
+    return static_cast<int>(roundHalfEven(std::clamp(v, -1.0e9, 1.0e9)));
+}
+}  // namespace
+
+DrawingSurface::DrawingSurface(QSize area) : ownArea_(area) {
+    ensureStoreCovers(drawingSize());
+}
+
+void DrawingSurface::attach(SurfaceHost* host) {
+    host_ = host;
+    ensureStoreCovers(drawingSize());
+}
+
+void DrawingSurface::setDrawingSize(QSize area) {
+    ownArea_ = area;
+    ensureStoreCovers(drawingSize());
+    markDrawn();
+}
+
+// ---- attributes
+
+void DrawingSurface::setPicture(const QImage& picture) {
+    picture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    rebuild();
+}
+
+void DrawingSurface::setBackColor(RgbColor colour) {
+    backColor_ = colour;
+    rebuild();
+}
+
+// ---- coordinate system
+
+void DrawingSurface::setScaleMode(int mode) {
+    if (mode == kPixels) {
+        scaleMode_ = kPixels;
+        scaleLeft_ = scaleTop_ = 0;
+        unitW_ = unitH_ = kTwipsPerPixel;
+    } else if (mode == kTwips) {
+        scaleMode_ = kTwips;
+        scaleLeft_ = scaleTop_ = 0;
+        unitW_ = unitH_ = 1;
+    } else {
+        scaleMode_ = kUser;  // keeps the unit sizes and origin: nothing visible changes
+    }
+}
+
+void DrawingSurface::Scale(float x1, float y1, float x2, float y2) {
+    const QSize area = drawingSize();
+    if (x2 == x1 || y2 == y1 || area.isEmpty()) return;
+    scaleMode_ = kUser;
+    scaleLeft_ = x1;
+    scaleTop_ = y1;
+    unitW_ = area.width() * kTwipsPerPixel / (double(x2) - x1);
+    unitH_ = area.height() * kTwipsPerPixel / (double(y2) - y1);
+}
+
+void DrawingSurface::setUnitSize(double unitWidthTwips, double unitHeightTwips) {
+    scaleMode_ = kUser;
+    scaleLeft_ = scaleTop_ = 0;
+    unitW_ = unitWidthTwips;
+    unitH_ = unitHeightTwips;
+}
+
+float DrawingSurface::ScaleWidth() const {
+    return static_cast<float>(drawingSize().width() * kTwipsPerPixel / unitW_);
+}
+float DrawingSurface::ScaleHeight() const {
+    return static_cast<float>(drawingSize().height() * kTwipsPerPixel / unitH_);
+}
+
+QSize DrawingSurface::drawingSize() const {
+    const QSize area = host_ ? host_->drawingArea() : ownArea_;
+    return QSize(std::max(0, area.width()), std::max(0, area.height()));
+}
+
+double DrawingSurface::pixelXf(double x) const {
+    return (x - scaleLeft_) * unitW_ / kTwipsPerPixel;
+}
+double DrawingSurface::pixelYf(double y) const {
+    return (y - scaleTop_) * unitH_ / kTwipsPerPixel;
+}
+int DrawingSurface::pixelX(double x) const {
+    return clampedRound(pixelXf(x));
+}
+int DrawingSurface::pixelY(double y) const {
+    return clampedRound(pixelYf(y));
+}
+double DrawingSurface::unitsToPixelsX(double length) const {
+    return length * unitW_ / kTwipsPerPixel;
+}
+double DrawingSurface::unitsToPixelsY(double length) const {
+    return length * unitH_ / kTwipsPerPixel;
+}
+double DrawingSurface::pixelsToUnitsX(double pixels) const {
+    return pixels * kTwipsPerPixel / unitW_;
+}
+double DrawingSurface::pixelsToUnitsY(double pixels) const {
+    return pixels * kTwipsPerPixel / unitH_;
+}
+
+double DrawingSurface::ScaleX(double value, int fromMode, int toMode) {
+    const auto twipsPer = [](int mode) {
+        switch (mode) {
+            case kPixels:
+                return kTwipsPerPixel;
+            case kHimetric:
+                return 1440.0 / 2540.0;
+            default:
+                return 1.0;  // twips
+        }
+    };
+    return value * twipsPer(fromMode) / twipsPer(toMode);
+}
+
+// ---- persistent image and screen layer
+
+void DrawingSurface::paintBackground(QImage& image) const {
+    image.fill(backColor_.toQRgb());
+    if (!picture_.isNull()) {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, picture_);
+    }
+}
+
+void DrawingSurface::ensureStoreCovers(QSize area) const {
+    const QSize need(std::max({1, area.width(), store_.width()}),
+                     std::max({1, area.height(), store_.height()}));
+    if (store_.size() == need) return;
+    QImage grown(need, QImage::Format_RGB32);
+    paintBackground(grown);
+    if (!store_.isNull()) {
+        QPainter painter(&grown);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, store_);
+    }
+    store_ = std::move(grown);
+    if (!screenLayer_.isNull()) {
+        QImage layer(need, QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        QPainter painter(&layer);
+        painter.drawImage(0, 0, screenLayer_);
+        painter.end();
+        screenLayer_ = std::move(layer);
+    }
+}
+
+void DrawingSurface::rebuild() {
+    ensureStoreCovers(drawingSize());
+    paintBackground(store_);
+    clearScreenLayer();
+    markDrawn();
+}
+
+void DrawingSurface::clearScreenLayer() {
+    if (screenLayerUsed_) {
+        screenLayer_.fill(Qt::transparent);
+        screenLayerUsed_ = false;
+    }
+}
+
+const QImage& DrawingSurface::persistentImage() const {
+    ensureStoreCovers(drawingSize());
+    return store_;
+}
+
+const QImage* DrawingSurface::screenLayer() const {
+    if (!screenLayerUsed_) return nullptr;
+    ensureStoreCovers(drawingSize());
+    return &screenLayer_;
+}
+
+QImage& DrawingSurface::drawingTarget() {
+    ensureStoreCovers(drawingSize());
+    if (autoRedraw_) return store_;
+    if (screenLayer_.size() != store_.size()) {
+        screenLayer_ = QImage(store_.size(), QImage::Format_ARGB32_Premultiplied);
+        screenLayer_.fill(Qt::transparent);
+    }
+    screenLayerUsed_ = true;
+    return screenLayer_;
+}
+
+void DrawingSurface::markDrawn() {
+    if (!updatePending_) {
+        updatePending_ = true;
+        if (host_) host_->scheduleRepaint();
+    }
+}
+
+QImage DrawingSurface::Image() const {
+    const QSize area = drawingSize();
+    return persistentImage().copy(0, 0, std::max(1, area.width()), std::max(1, area.height()));
+}
+
+void DrawingSurface::Cls() {
+    ensureStoreCovers(drawingSize());
+    if (autoRedraw_) {
+        paintBackground(store_);
+    }
+    // Screen-only drawing goes in any case; persistent drawing only with AutoRedraw on.
+    clearScreenLayer();
+    currentX_ = currentY_ = 0;
+    markDrawn();
+}
+
+void DrawingSurface::Refresh() {
+    clearScreenLayer();
+    updatePending_ = false;
+    if (host_) host_->repaintNow();
+}
+
+}  // namespace chromadeck
