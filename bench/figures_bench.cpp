@@ -5,9 +5,8 @@
 #include "figures/bar_figure.h"
 #include "figures/concentric_figures.h"
 #include "figures/fast_figures.h"
-#include "figures/panel_fixture.h"
+#include "figures/value_panel.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <cstdio>
 #include <functional>
@@ -15,71 +14,67 @@
 #include <vector>
 
 using namespace chromadeck;
-using chromadeck::testing::PanelFixture;
 
 namespace {
 
-// 1920 x 1080 twips less the window's margins: 1803 x 1073 pixels with a 2-pixel border.
-constexpr QSize kCanvasSize(1803, 1073);
+// The drawing area of a maximised window's canvas on a 1920 x 1080 screen: 1803 x 1073
+// pixels less the 2-pixel border on each side.
+constexpr QSize kDrawingArea(1799, 1069);
 
 struct Case {
     std::string name;
-    std::function<void(PanelFixture&, RandomSource&, BarFigure&)> press;
+    std::function<void(ValuePanel&, RandomSource&, BarFigure&)> press;
 };
 
-void setUp(PanelFixture& f, const char* step, int size, int aspect, int halfWidth, int halfHeight) {
-    f.canvas->setBorderStyle(1);
-    f.canvas->resize(kCanvasSize);
-    f.panel.Combo3->setEditText(step);
-    f.panel.HScroll1->setValue(size);
-    f.panel.HScroll2->setValue(aspect);
-    f.panel.HScroll3->setValue(halfWidth);
-    f.panel.HScroll4->setValue(halfHeight);
-    f.canvas->surface().setDrawWidth(QString(step).toInt());
+void setUp(ValuePanel& f, const char* step, int size, int aspect, int halfWidth, int halfHeight) {
+    f.combo3 = step;
+    f.hScroll1 = size;
+    f.hScroll2 = aspect;
+    f.hScroll3 = halfWidth;
+    f.hScroll4 = halfHeight;
+    f.canvas.setDrawWidth(QString(step).toInt());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     // The press point: the middle of the drawing area, in canvas units.
     const float X = 900 * 15 / 10.51875f, Y = 535 * 15 / 10.525f;
     const std::vector<Case> cases{
         {"rectangle-step1-900x900",
-         [&](PanelFixture& f, RandomSource& r, BarFigure&) {
+         [&](ValuePanel& f, RandomSource& r, BarFigure&) {
              setUp(f, "1", 1000, 10, 900, 900);
-             DrawRectangleFigure(f.panel, r, X, Y);
+             DrawRectangleFigure(f, r, X, Y);
          }},
         {"rectangle-step1-900x900-fast",
-         [&](PanelFixture& f, RandomSource& r, BarFigure&) {
+         [&](ValuePanel& f, RandomSource& r, BarFigure&) {
              setUp(f, "1", 1000, 10, 900, 900);
-             DrawRectangleFigureFast(f.panel, r, X, Y);
+             DrawRectangleFigureFast(f, r, X, Y);
          }},
         {"circle-step1-size5000-aspect1",
-         [&](PanelFixture& f, RandomSource& r, BarFigure&) {
+         [&](ValuePanel& f, RandomSource& r, BarFigure&) {
              setUp(f, "1", 5000, 10, 260, 180);
-             DrawCircleFigure(f.panel, r, X, Y);
+             DrawCircleFigure(f, r, X, Y);
          }},
         {"circle-step1-size5000-aspect0.2",
-         [&](PanelFixture& f, RandomSource& r, BarFigure&) {
+         [&](ValuePanel& f, RandomSource& r, BarFigure&) {
              setUp(f, "1", 5000, 2, 260, 180);
-             DrawCircleFigure(f.panel, r, X, Y);
+             DrawCircleFigure(f, r, X, Y);
          }},
         {"square-step1-900",
-         [&](PanelFixture& f, RandomSource& r, BarFigure&) {
+         [&](ValuePanel& f, RandomSource& r, BarFigure&) {
              setUp(f, "1", 1000, 10, 900, 180);
-             DrawSquareFigure(f.panel, r, X, Y);
+             DrawSquareFigure(f, r, X, Y);
          }},
         {"bars-step1",
-         [&](PanelFixture& f, RandomSource& r, BarFigure& bars) {
+         [&](ValuePanel& f, RandomSource& r, BarFigure& bars) {
              setUp(f, "1", 1000, 10, 260, 180);
-             bars.DrawBarFigure(f.panel, r);
+             bars.DrawBarFigure(f, r);
          }},
         {"bars-step1-fast",
-         [&](PanelFixture& f, RandomSource& r, BarFigure& bars) {
+         [&](ValuePanel& f, RandomSource& r, BarFigure& bars) {
              setUp(f, "1", 1000, 10, 260, 180);
-             DrawBarFigureFast(bars, f.panel, r);
+             DrawBarFigureFast(bars, f, r);
          }},
     };
 
@@ -87,7 +82,7 @@ int main(int argc, char** argv) {
     for (const Case& c : cases) {
         if (!wanted.empty() && std::find(wanted.begin(), wanted.end(), c.name) == wanted.end())
             continue;
-        PanelFixture fixture(kCanvasSize);
+        ValuePanel fixture(kDrawingArea);
         RandomSource random;
         BarFigure bars;
         QElapsedTimer timer;

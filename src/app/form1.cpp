@@ -64,38 +64,40 @@ double Form1::Height() const {
 }
 
 void Form1::wire() {
-    panel_.Frame1 = Frame1;
-    panel_.Picture1 = Picture1;
-    panel_.Combo3 = Combo3;
-    panel_.Combo4 = Combo4;
-    panel_.Combo5 = Combo5;
-    panel_.HScroll1 = HScroll1;
-    panel_.HScroll2 = HScroll2;
-    panel_.HScroll3 = HScroll3;
-    panel_.HScroll4 = HScroll4;
-    panel_.Label4 = Label4;
-    panel_.Label5 = Label5;
-    panel_.Label6 = Label6;
-    panel_.Label7 = Label7;
-    panel_.Label9 = Label9;
-    panel_.Label10 = Label10;
-    panel_.Text5 = Text5;
-    panel_.Line1 = Line1;
-    panel_.Line2 = Line2;
-    dispatcher_ = std::make_unique<PressDispatcher>(panel_, random_);
+    panelView_.emplace(MainPanelControls{
+        .Frame1 = Frame1,
+        .Picture1 = Picture1,
+        .Combo3 = Combo3,
+        .Combo4 = Combo4,
+        .Combo5 = Combo5,
+        .HScroll1 = HScroll1,
+        .HScroll2 = HScroll2,
+        .HScroll3 = HScroll3,
+        .HScroll4 = HScroll4,
+        .Label4 = Label4,
+        .Label5 = Label5,
+        .Label6 = Label6,
+        .Label7 = Label7,
+        .Label9 = Label9,
+        .Label10 = Label10,
+        .Text5 = Text5,
+        .Line1 = Line1,
+        .Line2 = Line2,
+    });
+    dispatcher_ = std::make_unique<PressDispatcher>(*panelView_, random_);
 
     connect(Picture1, &Canvas::MouseDown, this, [this](int button, int shift, float x, float y) {
         dispatcher_->Picture1_MouseDown(button, shift, x, y);
     });
     connect(Picture1, &Canvas::MouseMove, this, [this](int button, int shift, float x, float y) {
-        dispatcher_->Picture1_MouseMove(button, shift, x, y);
+        panelView_->Picture1_MouseMove(button, shift, x, y);
     });
     for (const auto& [index, button] : optStyle) {
         connect(button, &QRadioButton::clicked, this,
-                [this, index = index] { optStyle_Click(panel_, index); });
+                [this, index = index] { optStyle_Click(panelView_->controls(), index); });
     }
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { dispatcher_->HScroll1_Change(); });
-    connect(HScroll2, &QScrollBar::valueChanged, this, [this] { dispatcher_->HScroll2_Change(); });
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { panelView_->HScroll1_Change(); });
+    connect(HScroll2, &QScrollBar::valueChanged, this, [this] { panelView_->HScroll2_Change(); });
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
     wireText();
     wirePictures();

@@ -3,7 +3,8 @@
 #include "canvas/canvas.h"
 #include "canvas/controls/shape_controls.h"
 #include "cutout/cutout_window_launcher.h"
-#include "figures/main_panel.h"
+#include "figures/canvas_mode.h"
+#include "figures/main_panel_view.h"
 #include "figures/press_dispatch.h"
 #include "pictures/rotation.h"
 #include "pictures/sticker_boxes.h"
@@ -115,7 +116,7 @@ class Form1 : public QMainWindow {
     platform::CommonDialog CDlg;
 
     platform::Services services() const { return services_; }
-    const MainPanelControls& panel() const { return panel_; }
+    const MainPanelControls& panel() const { return panelView_->controls(); }
     // The sticker paste plugs in here; the text stamp is the window's own.
     PressDispatcher& dispatcher() { return *dispatcher_; }
 
@@ -158,7 +159,7 @@ class Form1 : public QMainWindow {
 
     platform::Services services_;
     RandomSource& random_;
-    MainPanelControls panel_;
+    std::optional<MainPanelView> panelView_;
     std::unique_ptr<PressDispatcher> dispatcher_;
     // Built once the text box and the angle box exist.
     std::optional<TextStamper> textStamper_;

@@ -1,4 +1,5 @@
 #include "design_geometry.h"
+#include "figures/main_canvas.h"
 #include "fonts.h"
 #include "form1.h"
 #include "sample_pictures.h"
@@ -51,12 +52,8 @@ void Form1::buildCanvasChildren() {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(1740, 90, 23385, 14025));
     Picture1->setBorderStyle(1);
-    Picture1->surface().setAutoRedraw(true);
-    Picture1->surface().setBackColor(RGB(0, 0, 0));
-    Picture1->surface().setForeColor(RGB(255, 0, 255));
     Picture1->setMousePointer(1);
-    // One canvas unit is 10.51875 x 10.525 twips, the origin at the top-left.
-    Picture1->surface().setUnitSize(10.51875, 10.525);
+    setUpMainCanvas(Picture1->surface());
     Picture1->setPicture(app::mainSamplePicture());
 
     // Created bottom first: the help panel and the guides lie under the button, the text

@@ -1,25 +1,23 @@
 #include "bar_figure.h"
 
-#include "canvas/canvas.h"
+#include "canvas/drawing_surface.h"
 #include "canvas/random_source.h"
 #include "counted_loop.h"
 
 namespace chromadeck {
 
-void BarFigure::DrawBarFigure(const MainPanelControls& panel, RandomSource& random) {
-    DrawingSurface& canvas = panel.Picture1->surface();
-    const auto step = textToInteger(panel.Combo3->currentText());
+void BarFigure::DrawBarFigure(FigurePanel& panel, RandomSource& random) {
+    DrawingSurface& canvas = panel.Picture1();
+    const auto step = textToInteger(panel.Combo3());
     // Heights that are not numbers (or leave their range) draw nothing at all.
-    if (!step || !textToSingle(panel.Combo4->currentText()) ||
-        !textToInteger(panel.Combo5->currentText()))
-        return;
+    if (!step || !textToSingle(panel.Combo4()) || !textToInteger(panel.Combo5())) return;
     const Integer startCutOff = static_cast<Integer>(std::floor(50 / 0.7071068) - 50);
     forCounter<Integer>(10, 2500, *step, [&](Integer x) {
         canvas.setForeColor(RandomColor(random));
         minStrokeLength = startCutOff;
         while (minStrokeLength >= 2) {
-            const auto top = textToSingle(panel.Combo4->currentText());
-            const auto bottom = textToInteger(panel.Combo5->currentText());
+            const auto top = textToSingle(panel.Combo4());
+            const auto bottom = textToInteger(panel.Combo5());
             if (!top || !bottom) return;
             canvas.PSet(x, *top);
             BarStroke([&](Integer px, Integer py) { canvas.LineTo(px, py); }, x, *bottom, 50, -270);

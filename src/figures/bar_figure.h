@@ -1,7 +1,7 @@
 #pragma once
 
 #include "canvas/numeric.h"
-#include "main_panel.h"
+#include "figure_panel.h"
 
 #include <cmath>
 
@@ -14,7 +14,7 @@ class RandomSource;
 // of BarStroke with cut-off lengths 20 down to 2.
 class BarFigure {
   public:
-    void DrawBarFigure(const MainPanelControls& panel, RandomSource& random);
+    void DrawBarFigure(FigurePanel& panel, RandomSource& random);
 
     // Extends the polyline from the current point, splitting the stroke until it is
     // shorter than the cut-off; lineTo(x, y) draws each piece. Needs minStrokeLength of at

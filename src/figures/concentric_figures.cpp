@@ -1,35 +1,35 @@
 #include "concentric_figures.h"
 
-#include "canvas/canvas.h"
+#include "canvas/drawing_surface.h"
 #include "canvas/numeric.h"
 #include "canvas/random_source.h"
 #include "counted_loop.h"
 
 namespace chromadeck {
 
-void DrawCircleFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y) {
-    DrawingSurface& canvas = panel.Picture1->surface();
-    const Long largest = panel.HScroll1->value() / 2;
-    const auto step = textToLong(panel.Combo3->currentText());
+void DrawCircleFigure(FigurePanel& panel, RandomSource& random, float X, float Y) {
+    DrawingSurface& canvas = panel.Picture1();
+    const Long largest = panel.HScroll1() / 2;
+    const auto step = textToLong(panel.Combo3());
     if (!step) return;
     forCounter<Long>(1, largest, *step, [&](Long r) {
         const RgbColor colour = RandomColor(random);
-        const float aspect = static_cast<float>(panel.HScroll2->value() / 10.0);
+        const float aspect = static_cast<float>(panel.HScroll2() / 10.0);
         canvas.Circle(X, Y, static_cast<float>(r), colour, {}, {}, aspect);
-        panel.Text5->setVisible(false);
+        panel.hideText5();
     });
 }
 
-void DrawRectangleFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y) {
-    DrawingSurface& canvas = panel.Picture1->surface();
-    const int halfWidth = panel.HScroll3->value();
-    const auto step = textToInteger(panel.Combo3->currentText());
+void DrawRectangleFigure(FigurePanel& panel, RandomSource& random, float X, float Y) {
+    DrawingSurface& canvas = panel.Picture1();
+    const int halfWidth = panel.HScroll3();
+    const auto step = textToInteger(panel.Combo3());
     if (!step) return;
     forCounter<Integer>(10, halfWidth, *step, [&](Integer p) {
         // This colour is not used by the outlines below; it stays as the pen colour.
         canvas.setForeColor(RandomColor(random));
-        const int halfHeight = panel.HScroll4->value();
-        const auto innerStep = textToInteger(panel.Combo3->currentText());
+        const int halfHeight = panel.HScroll4();
+        const auto innerStep = textToInteger(panel.Combo3());
         if (!innerStep) return;
         const float fp = p;
         forCounter<Integer>(10, halfHeight, *innerStep, [&](Integer q) {
@@ -42,10 +42,10 @@ void DrawRectangleFigure(const MainPanelControls& panel, RandomSource& random, f
     });
 }
 
-void DrawSquareFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y) {
-    DrawingSurface& canvas = panel.Picture1->surface();
-    const int halfSide = panel.HScroll3->value();
-    const auto step = textToInteger(panel.Combo3->currentText());
+void DrawSquareFigure(FigurePanel& panel, RandomSource& random, float X, float Y) {
+    DrawingSurface& canvas = panel.Picture1();
+    const int halfSide = panel.HScroll3();
+    const auto step = textToInteger(panel.Combo3());
     if (!step) return;
     forCounter<Integer>(10, halfSide, *step, [&](Integer p) {
         canvas.setForeColor(RandomColor(random));

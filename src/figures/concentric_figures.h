@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_panel.h"
+#include "figure_panel.h"
 
 namespace chromadeck {
 
@@ -11,11 +11,11 @@ class RandomSource;
 // Every outline takes a fresh RandomColor, in the order drawn.
 
 // Rings of radius 1, 1 + step, ... up to half of HScroll1, aspect HScroll2 / 10.
-void DrawCircleFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y);
+void DrawCircleFigure(FigurePanel& panel, RandomSource& random, float X, float Y);
 // For every half-width 10, 10 + step, ... up to HScroll3, every half-height 10, ... up to
 // HScroll4: two box outlines over the same rectangle, each in its own colour.
-void DrawRectangleFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y);
+void DrawRectangleFigure(FigurePanel& panel, RandomSource& random, float X, float Y);
 // Half-sides 10, 10 + step, ... up to HScroll3: two box outlines each.
-void DrawSquareFigure(const MainPanelControls& panel, RandomSource& random, float X, float Y);
+void DrawSquareFigure(FigurePanel& panel, RandomSource& random, float X, float Y);
 
 }  // namespace chromadeck

@@ -2,7 +2,7 @@
 // share one colour, and every stroke after the first runs along the bottom line, joining
 // the points the stroke procedure visits; so a bar is its dot, its upright and one
 // stroke along the bottom between the leftmost and rightmost visited points.
-#include "canvas/canvas.h"
+#include "canvas/drawing_surface.h"
 #include "canvas/numeric.h"
 #include "canvas/random_source.h"
 #include "counted_loop.h"
@@ -19,11 +19,11 @@ struct Visit {
 };
 }  // namespace
 
-void DrawBarFigureFast(BarFigure& bars, const MainPanelControls& panel, RandomSource& random) {
-    DrawingSurface& canvas = panel.Picture1->surface();
-    const auto step = textToInteger(panel.Combo3->currentText());
-    const auto top = textToSingle(panel.Combo4->currentText());
-    const auto bottom = textToInteger(panel.Combo5->currentText());
+void DrawBarFigureFast(BarFigure& bars, FigurePanel& panel, RandomSource& random) {
+    DrawingSurface& canvas = panel.Picture1();
+    const auto step = textToInteger(panel.Combo3());
+    const auto top = textToSingle(panel.Combo4());
+    const auto bottom = textToInteger(panel.Combo5());
     if (!step || !top || !bottom) return;
     const Integer startCutOff = static_cast<Integer>(std::floor(50 / 0.7071068) - 50);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bar_figure.h"
-#include "main_panel.h"
+#include "figure_panel.h"
 
 namespace chromadeck {
 
@@ -11,8 +11,7 @@ class RandomSource;
 // same random colours taken in the same order, drawn without painting what later
 // outlines cover anyway. The heaviest presses otherwise repaint each pixel thousands
 // of times.
-void DrawRectangleFigureFast(const MainPanelControls& panel, RandomSource& random, float X,
-                             float Y);
-void DrawBarFigureFast(BarFigure& bars, const MainPanelControls& panel, RandomSource& random);
+void DrawRectangleFigureFast(FigurePanel& panel, RandomSource& random, float X, float Y);
+void DrawBarFigureFast(BarFigure& bars, FigurePanel& panel, RandomSource& random);
 
 }  // namespace chromadeck

@@ -3,7 +3,7 @@
 // largest q's outline wherever that covers it; elsewhere only the top and bottom edges
 // of smaller outlines reach inside, and which of them is last on a row does not depend on
 // p. Over the half-widths, a larger p is drawn later and lies on top.
-#include "canvas/canvas.h"
+#include "canvas/drawing_surface.h"
 #include "canvas/numeric.h"
 #include "canvas/random_source.h"
 #include "canvas/raster/cover_row.h"
@@ -18,16 +18,15 @@ namespace chromadeck {
 using raster::BoxOutline;
 using raster::ClipRect;
 
-void DrawRectangleFigureFast(const MainPanelControls& panel, RandomSource& random, float X,
-                             float Y) {
-    DrawingSurface& canvas = panel.Picture1->surface();
-    const int halfWidth = panel.HScroll3->value();
-    const auto step = textToInteger(panel.Combo3->currentText());
+void DrawRectangleFigureFast(FigurePanel& panel, RandomSource& random, float X, float Y) {
+    DrawingSurface& canvas = panel.Picture1();
+    const int halfWidth = panel.HScroll3();
+    const auto step = textToInteger(panel.Combo3());
     if (!step) return;
     // Nothing can change the controls while a figure draws (no events run), so the inner
     // loop's bound and step, read again at every outer step, are read once here.
-    const int halfHeight = panel.HScroll4->value();
-    const auto innerStep = textToInteger(panel.Combo3->currentText());
+    const int halfHeight = panel.HScroll4();
+    const auto innerStep = textToInteger(panel.Combo3());
 
     std::vector<float> ps, qs;
     forCounter<Integer>(10, halfWidth, *step, [&](Integer p) { ps.push_back(p); });

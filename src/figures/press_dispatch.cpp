@@ -1,82 +1,49 @@
 #include "press_dispatch.h"
 
-#include "canvas/canvas.h"
-#include "canvas/controls/shape_controls.h"
+#include "canvas/drawing_surface.h"
 #include "canvas/numeric.h"
-#include "canvas_mode.h"
 #include "concentric_figures.h"
 #include "fast_figures.h"
-#include "platform/screen.h"
 
 namespace chromadeck {
 
-PressDispatcher::PressDispatcher(const MainPanelControls& panel, RandomSource& random)
+PressDispatcher::PressDispatcher(PressPanel& panel, RandomSource& random)
     : panel_(panel), random_(random) {}
 
 void PressDispatcher::Picture1_MouseDown(int, int, float X, float Y) {
-    Canvas& canvas = *panel_.Picture1;
-    const auto penWidth = textToInteger(panel_.Combo3->currentText());
+    const auto penWidth = textToInteger(panel_.Combo3());
     if (!penWidth || *penWidth < 1) return;
-    canvas.surface().setDrawWidth(*penWidth);
+    panel_.Picture1().setDrawWidth(*penWidth);
 
-    const QString mode = CanvasMode(panel_);
+    const QString mode = panel_.Frame1Tag();
     if (mode == u"0") {
-        canvas.setMousePointer(2);
-        showCircleGroup(panel_);
+        panel_.setPicture1Pointer(2);
+        panel_.showCircleGroup();
         DrawCircleFigure(panel_, random_, X, Y);
     } else if (mode == u"2") {
-        canvas.setMousePointer(11);
-        panel_.Line2->setVisible(false);
-        panel_.Line1->setVisible(false);
-        showBarGroup(panel_);
+        panel_.setPicture1Pointer(11);
+        panel_.hideGuides();
+        panel_.showBarGroup();
         DrawBarFigureFast(bars_, panel_, random_);
-        panel_.Text5->setVisible(false);
-        canvas.setMousePointer(0);
+        panel_.hideText5();
+        panel_.setPicture1Pointer(0);
     } else if (mode == u"3") {
-        canvas.setMousePointer(1);
-        showBarGroup(panel_);
+        panel_.setPicture1Pointer(1);
+        panel_.showBarGroup();
         DrawRectangleFigureFast(panel_, random_, X, Y);
-        panel_.Text5->setVisible(false);
+        panel_.hideText5();
     } else if (mode == u"4") {
-        canvas.setMousePointer(1);
-        showBarGroup(panel_);
+        panel_.setPicture1Pointer(1);
+        panel_.showBarGroup();
         DrawSquareFigure(panel_, random_, X, Y);
-        panel_.Text5->setVisible(false);
+        panel_.hideText5();
     } else if (mode == u"5") {
-        canvas.setMousePointer(1);
+        panel_.setPicture1Pointer(1);
         if (pasteSticker) pasteSticker(X, Y);
     } else if (mode == u"6") {
-        canvas.setMousePointer(3);
+        panel_.setPicture1Pointer(3);
         if (stampText) stampText(X, Y);
     }
-}
-
-void PressDispatcher::Picture1_MouseMove(int, int, float X, float Y) {
-    const Canvas& canvas = *panel_.Picture1;
-    // Pointer positions are far inside the Long range; the fallback only keeps odd
-    // values from ever stopping the read-out.
-    panel_.Label9->setText(QStringLiteral("宽x=") + QString::number(toLong(X).value_or(0)));
-    panel_.Label10->setText(QStringLiteral("高y=") + QString::number(toLong(Y).value_or(0)));
-    panel_.Line1->setVisible(true);
-    panel_.Line2->setVisible(true);
-
-    // The guides run to the canvas's outer size in window twips, read as canvas units:
-    // well past the edge, so they always cross the whole canvas.
-    const double outerWidth = canvas.width() * double(platform::kTwipsPerPixel);
-    const double outerHeight = canvas.height() * double(platform::kTwipsPerPixel);
-    const double border = canvas.borderWidth();
-    const auto px = [&](double x) { return canvas.surface().pixelX(x) + border; };
-    const auto py = [&](double y) { return canvas.surface().pixelY(y) + border; };
-    panel_.Line2->setEnds(px(0), py(Y), px(outerWidth), py(Y));
-    panel_.Line1->setEnds(px(X), py(0), px(X), py(outerHeight));
-}
-
-void PressDispatcher::HScroll1_Change() {
-    panel_.Label6->setText(QStringLiteral("大小:") + QString::number(panel_.HScroll1->value()));
-}
-
-void PressDispatcher::HScroll2_Change() {
-    panel_.Label7->setText(QStringLiteral("调配椭圆:") + QString::number(panel_.HScroll2->value()));
 }
 
 }  // namespace chromadeck

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bar_figure.h"
-#include "main_panel.h"
+#include "figure_panel.h"
 
 #include <functional>
 
@@ -13,7 +13,7 @@ class RandomSource;
 // belong to their own chapters; the window plugs them in here.
 class PressDispatcher {
   public:
-    PressDispatcher(const MainPanelControls& panel, RandomSource& random);
+    PressDispatcher(PressPanel& panel, RandomSource& random);
 
     std::function<void(float X, float Y)> pasteSticker;  // mode "5"
     std::function<void(float X, float Y)> stampText;     // mode "6"
@@ -21,15 +21,11 @@ class PressDispatcher {
     // Any button, any modifier: the pen width comes from Combo3 on every press, then the
     // mode decides. A Combo3 text that is no 16-bit number of at least 1 ignores the press.
     void Picture1_MouseDown(int button, int shift, float X, float Y);
-    // The "宽x=" / "高y=" read-out and the two guides across the canvas.
-    void Picture1_MouseMove(int button, int shift, float X, float Y);
-    void HScroll1_Change();
-    void HScroll2_Change();
 
     BarFigure& bars() { return bars_; }
 
   private:
-    MainPanelControls panel_;
+    PressPanel& panel_;
     RandomSource& random_;
     BarFigure bars_;
 };

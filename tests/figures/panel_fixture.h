@@ -4,7 +4,8 @@
 // window's units, without the rest of the window.
 #include "canvas/canvas.h"
 #include "canvas/controls/shape_controls.h"
-#include "figures/main_panel.h"
+#include "figures/main_canvas.h"
+#include "figures/main_panel_view.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 namespace chromadeck::testing {
 
@@ -23,10 +25,7 @@ struct PanelFixture {
         canvas = new Canvas(window.get());
         canvas->setBorderStyle(0);
         canvas->resize(canvasSize);
-        canvas->surface().setAutoRedraw(true);
-        canvas->surface().setUnitSize(10.51875, 10.525);
-        canvas->surface().setBackColor(RGB(0, 0, 0));
-        canvas->surface().setForeColor(RGB(255, 0, 255));
+        setUpMainCanvas(canvas->surface());
         const auto combo = [&](const char* text) {
             auto* c = new QComboBox(frame);
             c->setEditable(true);
@@ -64,6 +63,7 @@ struct PanelFixture {
         panel.Text5->hide();
         panel.Line1->hide();
         panel.Line2->hide();
+        view.emplace(panel);
     }
 
     // Visibility as the widget sees it, whether or not the window is on the screen.
@@ -73,6 +73,8 @@ struct PanelFixture {
     QWidget* frame = nullptr;
     Canvas* canvas = nullptr;
     MainPanelControls panel;
+    // Reads the controls above at the moment of each call, as the main window's does.
+    std::optional<MainPanelView> view;
 };
 
 }  // namespace chromadeck::testing

@@ -30,7 +30,7 @@ class DispatchTest : public QObject {
     void firstPressDrawsCirclesWithPenFifty() {
         PanelFixture f;
         RandomSource random;
-        PressDispatcher dispatcher(f.panel, random);
+        PressDispatcher dispatcher(*f.view, random);
         dispatcher.Picture1_MouseDown(1, 0, 400, 300);
         QCOMPARE(f.canvas->surface().DrawWidth(), 50);
         QCOMPARE(f.canvas->MousePointer(), 2);
@@ -41,7 +41,7 @@ class DispatchTest : public QObject {
     void everyButtonDrawsTheSame() {
         PanelFixture left, right;
         RandomSource a, b;
-        PressDispatcher leftDispatch(left.panel, a), rightDispatch(right.panel, b);
+        PressDispatcher leftDispatch(*left.view, a), rightDispatch(*right.view, b);
         QObject::connect(left.canvas, &Canvas::MouseDown, [&](int btn, int sh, float x, float y) {
             leftDispatch.Picture1_MouseDown(btn, sh, x, y);
         });
@@ -59,7 +59,7 @@ class DispatchTest : public QObject {
         for (const char* text : {"", "abc", "70000", "0", "-5", "1e9", "3 px"}) {
             PanelFixture f;
             RandomSource random;
-            PressDispatcher dispatcher(f.panel, random);
+            PressDispatcher dispatcher(*f.view, random);
             f.canvas->surface().setDrawWidth(7);
             f.canvas->setMousePointer(1);
             setCanvasMode(f.panel, "2");
@@ -74,7 +74,7 @@ class DispatchTest : public QObject {
         }
         PanelFixture f;
         RandomSource random;
-        PressDispatcher dispatcher(f.panel, random);
+        PressDispatcher dispatcher(*f.view, random);
         f.panel.Combo3->setEditText("2.5");
         dispatcher.Picture1_MouseDown(1, 0, 100, 100);
         QCOMPARE(f.canvas->surface().DrawWidth(), 2);
@@ -83,7 +83,7 @@ class DispatchTest : public QObject {
     void eachModeSetsItsCursorAndGroup() {
         PanelFixture f;
         RandomSource random;
-        PressDispatcher dispatcher(f.panel, random);
+        PressDispatcher dispatcher(*f.view, random);
         f.panel.Combo3->setEditText("300");  // keep the figures small
 
         setCanvasMode(f.panel, "2");
@@ -126,7 +126,7 @@ class DispatchTest : public QObject {
         for (const char* mode : {"1", "7", "", "00", " 0"}) {
             PanelFixture f;
             RandomSource random;
-            PressDispatcher dispatcher(f.panel, random);
+            PressDispatcher dispatcher(*f.view, random);
             setCanvasMode(f.panel, mode);
             f.panel.Combo3->setEditText("12");
             dispatcher.Picture1_MouseDown(1, 0, 100, 100);
@@ -153,11 +153,11 @@ class DispatchTest : public QObject {
     void pointerReadOutAndGuides() {
         PanelFixture f;
         RandomSource random;
-        PressDispatcher dispatcher(f.panel, random);
-        dispatcher.Picture1_MouseMove(0, 0, 2.5f, 3.5f);
+        PressDispatcher dispatcher(*f.view, random);
+        f.view->Picture1_MouseMove(0, 0, 2.5f, 3.5f);
         QCOMPARE(f.panel.Label9->text(), QString("宽x=2"));
         QCOMPARE(f.panel.Label10->text(), QString("高y=4"));
-        dispatcher.Picture1_MouseMove(0, 0, 1000, 500);
+        f.view->Picture1_MouseMove(0, 0, 1000, 500);
         QVERIFY(PanelFixture::shown(f.panel.Line1) && PanelFixture::shown(f.panel.Line2));
         // The vertical guide at 701 px crosses the whole canvas; so does the horizontal.
         QCOMPARE(f.panel.Line1->geometry().left(), 701);
@@ -170,25 +170,25 @@ class DispatchTest : public QObject {
     void barPressHidesTheGuidesUntilTheNextMove() {
         PanelFixture f;
         RandomSource random;
-        PressDispatcher dispatcher(f.panel, random);
-        dispatcher.Picture1_MouseMove(0, 0, 10, 10);
+        PressDispatcher dispatcher(*f.view, random);
+        f.view->Picture1_MouseMove(0, 0, 10, 10);
         setCanvasMode(f.panel, "2");
         f.panel.Combo3->setEditText("500");
         dispatcher.Picture1_MouseDown(1, 0, 10, 10);
         QVERIFY(!PanelFixture::shown(f.panel.Line1));
-        dispatcher.Picture1_MouseMove(0, 0, 20, 20);
+        f.view->Picture1_MouseMove(0, 0, 20, 20);
         QVERIFY(PanelFixture::shown(f.panel.Line1) && PanelFixture::shown(f.panel.Line2));
     }
 
     void scrollBarCaptions() {
         PanelFixture f;
         RandomSource random;
-        PressDispatcher dispatcher(f.panel, random);
+        PressDispatcher dispatcher(*f.view, random);
         f.panel.HScroll1->setValue(1200);
-        dispatcher.HScroll1_Change();
+        f.view->HScroll1_Change();
         QCOMPARE(f.panel.Label6->text(), QString("大小:1200"));
         f.panel.HScroll2->setValue(7);
-        dispatcher.HScroll2_Change();
+        f.view->HScroll2_Change();
         QCOMPARE(f.panel.Label7->text(), QString("调配椭圆:7"));
     }
 };

@@ -4,12 +4,11 @@
 #include "figures/bar_figure.h"
 #include "figures/concentric_figures.h"
 #include "figures/fast_figures.h"
-#include "panel_fixture.h"
+#include "figures/value_panel.h"
 
 #include <QtTest>
 
 using namespace chromadeck;
-using chromadeck::testing::PanelFixture;
 
 namespace {
 struct Setting {
@@ -35,24 +34,23 @@ const Setting kRectangleSettings[] = {
     {"1", 1, 900, 9, 300, 300, {100, 100}},  // no half-height at all
 };
 
-void apply(PanelFixture& f, const Setting& s) {
-    f.panel.Combo3->setEditText(s.step);
-    f.panel.HScroll3->setValue(s.halfWidth);
-    f.panel.HScroll4->setValue(s.halfHeight);
+void apply(ValuePanel& f, const Setting& s) {
+    f.combo3 = s.step;
+    f.hScroll3 = s.halfWidth;
+    f.hScroll4 = s.halfHeight;
     // Something under the figure, so that pixels it leaves alone are checked too.
-    f.canvas->surface().setDrawWidth(9);
-    f.canvas->surface().Line(0, 0, 2000, 1500, RGB(40, 50, 60));
-    f.canvas->surface().setDrawWidth(s.penWidth);
+    f.canvas.setDrawWidth(9);
+    f.canvas.Line(0, 0, 2000, 1500, RGB(40, 50, 60));
+    f.canvas.setDrawWidth(s.penWidth);
 }
 
-void compareCanvases(const PanelFixture& reference, const PanelFixture& fast,
-                     const RandomSource& r1, const RandomSource& r2) {
+void compareCanvases(const ValuePanel& reference, const ValuePanel& fast, const RandomSource& r1,
+                     const RandomSource& r2) {
     QCOMPARE(r2.drawCount(), r1.drawCount());
-    QCOMPARE(fast.canvas->surface().ForeColor().value,
-             reference.canvas->surface().ForeColor().value);
-    QCOMPARE(fast.canvas->surface().CurrentX(), reference.canvas->surface().CurrentX());
-    QCOMPARE(fast.canvas->surface().CurrentY(), reference.canvas->surface().CurrentY());
-    const QImage a = reference.canvas->surface().Image(), b = fast.canvas->surface().Image();
+    QCOMPARE(fast.canvas.ForeColor().value, reference.canvas.ForeColor().value);
+    QCOMPARE(fast.canvas.CurrentX(), reference.canvas.CurrentX());
+    QCOMPARE(fast.canvas.CurrentY(), reference.canvas.CurrentY());
+    const QImage a = reference.canvas.Image(), b = fast.canvas.Image();
     QCOMPARE(b.size(), a.size());
     for (int y = 0; y < a.height(); ++y)
         if (memcmp(a.constScanLine(y), b.constScanLine(y), a.bytesPerLine()) != 0) {
@@ -75,11 +73,11 @@ class FastFiguresTest : public QObject {
     void rectanglesMatchThePlainDrawing() {
         QFETCH(int, index);
         const Setting& s = kRectangleSettings[index];
-        PanelFixture reference(s.canvas), fast(s.canvas);
-        for (PanelFixture* f : {&reference, &fast}) apply(*f, s);
+        ValuePanel reference(s.canvas), fast(s.canvas);
+        for (ValuePanel* f : {&reference, &fast}) apply(*f, s);
         RandomSource r1, r2;
-        DrawRectangleFigure(reference.panel, r1, s.x, s.y);
-        DrawRectangleFigureFast(fast.panel, r2, s.x, s.y);
+        DrawRectangleFigure(reference, r1, s.x, s.y);
+        DrawRectangleFigureFast(fast, r2, s.x, s.y);
         compareCanvases(reference, fast, r1, r2);
     }
 
@@ -109,21 +107,21 @@ class FastFiguresTest : public QObject {
         QFETCH(int, penWidth);
         QFETCH(QString, top);
         QFETCH(QString, bottom);
-        PanelFixture reference(QSize(1000, 700)), fast(QSize(1000, 700));
-        for (PanelFixture* f : {&reference, &fast}) {
-            f->panel.Combo3->setEditText(step);
-            f->panel.Combo4->setEditText(top);
-            f->panel.Combo5->setEditText(bottom);
-            f->canvas->surface().setDrawWidth(penWidth);
+        ValuePanel reference(QSize(1000, 700)), fast(QSize(1000, 700));
+        for (ValuePanel* f : {&reference, &fast}) {
+            f->combo3 = step;
+            f->combo4 = top;
+            f->combo5 = bottom;
+            f->canvas.setDrawWidth(penWidth);
         }
         RandomSource r1, r2;
         BarFigure plain, quick;
-        plain.DrawBarFigure(reference.panel, r1);
-        DrawBarFigureFast(quick, fast.panel, r2);
+        plain.DrawBarFigure(reference, r1);
+        DrawBarFigureFast(quick, fast, r2);
         QCOMPARE(quick.minStrokeLength, plain.minStrokeLength);
         compareCanvases(reference, fast, r1, r2);
     }
 };
 
-QTEST_MAIN(FastFiguresTest)
+QTEST_APPLESS_MAIN(FastFiguresTest)
 #include "tst_fast_figures.moc"
