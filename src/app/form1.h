@@ -10,7 +10,7 @@
 #include "pictures/sticker_boxes.h"
 #include "platform/common_dialog.h"
 #include "platform/services.h"
-#include "text/text_stamp.h"
+#include "text/text_box.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

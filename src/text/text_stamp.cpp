@@ -1,22 +1,17 @@
 #include "text_stamp.h"
 
-#include "canvas/canvas.h"
-#include "platform/common_dialog.h"
+#include "canvas/drawing_surface.h"
 #include "platform/event_pump.h"
 #include "platform/screen.h"
 
-#include <QComboBox>
-#include <QFont>
-#include <QLineEdit>
-#include <QPointer>
 #include <optional>
 
 namespace chromadeck {
 
 namespace {
 // An angle the font can take: a whole number whose tenths fit 16 bits.
-std::optional<Integer> stampAngle(const QComboBox& box) {
-    const auto angle = textToInteger(box.currentText());
+std::optional<Integer> stampAngle(const QString& text) {
+    const auto angle = textToInteger(text);
     if (!angle || *angle * 10 < -32768 || *angle * 10 > 32767) return std::nullopt;
     return angle;
 }
@@ -42,53 +37,22 @@ bool DrawRotatedText(Integer angle, DrawingSurface& target, const QString& faceN
     return true;
 }
 
-TextStamper::TextStamper(const TextControls& controls) : controls_(controls) {}
-
-void TextStamper::Option2_Click() {
-    controls_.Text5->setVisible(true);
-}
-
-void TextStamper::Option1_Click() {
-    controls_.Text5->setVisible(false);
-}
-
-void TextStamper::Command12_Click() {
-    platform::CommonDialog& dialog = *controls_.CDlg;
-    // The dialog opens on the font the text box shows.
-    const QFont current = controls_.Text5->font();
-    dialog.Font = {current.family(), current.pointSizeF(), current.bold(), current.italic()};
-    if (!dialog.ShowFont()) return;
-    QFont chosen(dialog.Font.name);
-    chosen.setPointSizeF(dialog.Font.size);
-    chosen.setBold(dialog.Font.bold);
-    chosen.setItalic(dialog.Font.italic);
-    controls_.Text5->setFont(chosen);
-}
-
-void TextStamper::Command13_Click() {
-    platform::CommonDialog& dialog = *controls_.CDlg;
-    if (!dialog.ShowColor()) return;
-    controls_.Picture1->surface().setForeColor(RgbColor::fromQColor(dialog.Color));
-}
-
-void TextStamper::Stamp(float X, float Y) {
-    // Events run between the passes; if they take the window away, stop quietly.
-    QPointer<Canvas> canvas = controls_.Picture1;
-    QPointer<QLineEdit> box = controls_.Text5;
-    QPointer<QComboBox> angleBox = controls_.Combo6;
-    if (!stampAngle(*angleBox)) return;  // no usable angle: no stamp at all
-    canvas->setMousePointer(3);
+void StampText(TextPanel& panel, float X, float Y) {
+    if (!stampAngle(panel.Combo6())) return;  // no usable angle: no stamp at all
+    panel.setPicture1Pointer(3);
     for (int pass = 0; pass <= 360; pass += 30) {
-        if (!canvas || !box || !angleBox) return;
-        canvas->surface().Refresh();
-        const QFont font = box->font();
-        canvas->surface().setFontName(font.family());
-        canvas->surface().setFontBold(font.bold());
-        canvas->surface().setFontSize(font.pointSizeF());
-        canvas->surface().setFontItalic(font.italic());
-        if (const auto angle = stampAngle(*angleBox))
-            DrawRotatedText(*angle, canvas->surface(), QStringLiteral("Arial"),
-                            float(font.pointSizeF()), X, Y, box->text());
+        // Events run between the passes; if they take the window away, stop quietly.
+        if (!panel.present()) return;
+        DrawingSurface& canvas = panel.Picture1();
+        canvas.Refresh();
+        const QFont font = panel.Text5Font();
+        canvas.setFontName(font.family());
+        canvas.setFontBold(font.bold());
+        canvas.setFontSize(font.pointSizeF());
+        canvas.setFontItalic(font.italic());
+        if (const auto angle = stampAngle(panel.Combo6()))
+            DrawRotatedText(*angle, canvas, QStringLiteral("Arial"), float(font.pointSizeF()), X, Y,
+                            panel.Text5());
         platform::PumpEvents();
     }
 }

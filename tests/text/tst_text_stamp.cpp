@@ -1,12 +1,8 @@
 // Stamping the text box's text: where the ink lands for each angle, its weight and size,
-// the dialogs, refused angles, and events that run between the passes.
-#include "canvas/canvas.h"
-#include "platform/common_dialog.h"
-#include "platform/scripted_services.h"
+// refused angles, and events that run between the passes.
+#include "canvas/drawing_surface.h"
 #include "text/text_stamp.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -15,27 +11,27 @@ using namespace chromadeck;
 namespace {
 constexpr RgbColor kWhite = RGB(255, 255, 255);
 
-struct StampFixture {
-    StampFixture() : dialog(services.dialogs, nullptr) {
-        canvas.setBorderStyle(0);
-        canvas.resize(600, 600);
-        canvas.surface().setAutoRedraw(true);
-        canvas.surface().setScaleMode(DrawingSurface::kPixels);
-        canvas.surface().setBackColor(kWhite);
-        canvas.surface().setForeColor(RGB(255, 0, 255));
-        text.setText(QStringLiteral("HHHH添加"));
-        QFont font(QStringLiteral("宋体"));
+// The main window's text controls as plain values, over a 600 x 600 pixel canvas.
+struct StampFixture final : TextPanel {
+    StampFixture() : canvas(QSize(600, 600)) {
+        canvas.setAutoRedraw(true);
+        canvas.setScaleMode(DrawingSurface::kPixels);
+        canvas.setBackColor(kWhite);
+        canvas.setForeColor(RGB(255, 0, 255));
         font.setPointSizeF(15);
         font.setBold(true);
-        text.setFont(font);
-        angle.setEditable(true);
-        angle.setEditText("0");
     }
-    TextControls controls() { return {&canvas, &text, &angle, &dialog}; }
+
+    bool present() const override { return true; }
+    DrawingSurface& Picture1() override { return canvas; }
+    void setPicture1Pointer(int code) override { pointer = code; }
+    QString Text5() const override { return text; }
+    QFont Text5Font() const override { return font; }
+    QString Combo6() const override { return angle; }
 
     // The bounding box of everything that is not white.
     QRect ink() const {
-        const QImage img = canvas.surface().Image();
+        const QImage img = canvas.Image();
         QRect box;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
@@ -43,18 +39,18 @@ struct StampFixture {
         return box;
     }
     int inkOf(RgbColor c) const {
-        const QImage img = canvas.surface().Image();
+        const QImage img = canvas.Image();
         int n = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) == c.toQRgb();
         return n;
     }
 
-    platform::ScriptedServices services;
-    platform::CommonDialog dialog;
-    Canvas canvas;
-    QLineEdit text;
-    QComboBox angle;
+    DrawingSurface canvas;
+    QString text = QStringLiteral("HHHH添加");
+    QFont font{QStringLiteral("宋体")};
+    QString angle = QStringLiteral("0");
+    int pointer = 0;
 };
 }  // namespace
 
@@ -63,7 +59,7 @@ class TextStampTest : public QObject {
   private slots:
     void stampAtAngleZeroHangsBelowAndRightOfThePress() {
         StampFixture f;
-        TextStamper(f.controls()).Stamp(100, 100);
+        StampText(f, 100, 100);
         const QRect ink = f.ink();
         QVERIFY(!ink.isEmpty());
         QVERIFY(ink.left() >= 100 && ink.left() <= 104);
@@ -71,104 +67,72 @@ class TextStampTest : public QObject {
         QVERIFY(ink.height() >= 15 && ink.height() <= 24);  // 15 points: 20 pixels of em
         QVERIFY(ink.width() > 3 * ink.height());
         QVERIFY(f.inkOf(RGB(255, 0, 255)) > 100);  // the pen colour, drawn solid somewhere
-        QCOMPARE(f.canvas.MousePointer(), 3);
+        QCOMPARE(f.pointer, 3);
     }
 
     void quarterAndHalfTurnsRunUpwardsAndBackwards() {
         StampFixture up;
-        up.angle.setEditText("90");
-        TextStamper(up.controls()).Stamp(300, 300);
+        up.angle = "90";
+        StampText(up, 300, 300);
         QRect ink = up.ink();
         QVERIFY(ink.bottom() <= 302 && ink.top() < 300 - 60);
         QVERIFY(ink.left() >= 298 && ink.right() <= 300 + 26);
 
         StampFixture back;
-        back.angle.setEditText("180");
-        TextStamper(back.controls()).Stamp(300, 300);
+        back.angle = "180";
+        StampText(back, 300, 300);
         ink = back.ink();
         QVERIFY(ink.right() <= 302 && ink.left() < 300 - 60);
         QVERIFY(ink.bottom() <= 302 && ink.top() >= 300 - 26);
 
         StampFixture zero, full;
-        full.angle.setEditText("360");
-        TextStamper(zero.controls()).Stamp(200, 200);
-        TextStamper(full.controls()).Stamp(200, 200);
-        QCOMPARE(full.canvas.surface().Image(), zero.canvas.surface().Image());
+        full.angle = "360";
+        StampText(zero, 200, 200);
+        StampText(full, 200, 200);
+        QCOMPARE(full.canvas.Image(), zero.canvas.Image());
     }
 
     void weightFollowsBoldButItalicNeverReachesTheStamp() {
         StampFixture bold, plain, italic;
-        QFont font = plain.text.font();
+        QFont font = plain.font;
         font.setBold(false);
-        plain.text.setFont(font);
+        plain.font = font;
         font.setItalic(true);
-        italic.text.setFont(font);
-        for (StampFixture* f : {&bold, &plain, &italic}) TextStamper(f->controls()).Stamp(50, 50);
+        italic.font = font;
+        for (StampFixture* f : {&bold, &plain, &italic}) StampText(*f, 50, 50);
         QVERIFY(bold.inkOf(RGB(255, 0, 255)) > plain.inkOf(RGB(255, 0, 255)));
-        QCOMPARE(italic.canvas.surface().Image(), plain.canvas.surface().Image());
+        QCOMPARE(italic.canvas.Image(), plain.canvas.Image());
     }
 
     void refusedAnglesAndAnEmptyTextStampNothing() {
         for (const char* bad : {"abc", "", "3277", "-3277", "1e9"}) {
             StampFixture f;
-            f.angle.setEditText(bad);
-            TextStamper(f.controls()).Stamp(100, 100);
+            f.angle = bad;
+            StampText(f, 100, 100);
             QVERIFY2(f.ink().isEmpty(), bad);
         }
         StampFixture edge;
-        edge.angle.setEditText("3276");  // its tenths still fit
-        TextStamper(edge.controls()).Stamp(300, 300);
+        edge.angle = "3276";  // its tenths still fit
+        StampText(edge, 300, 300);
         QVERIFY(!edge.ink().isEmpty());
         StampFixture empty;
         empty.text.clear();
-        TextStamper(empty.controls()).Stamp(100, 100);
+        StampText(empty, 100, 100);
         QVERIFY(empty.ink().isEmpty());
     }
 
     void eventsBetweenPassesChangeTheLaterPasses() {
         StampFixture f;
         // Runs at the first pump, after the first pass has drawn at angle 0.
-        QTimer::singleShot(0, &f.canvas, [&] {
-            f.angle.setEditText("90");
-            f.canvas.surface().setForeColor(RGB(0, 0, 255));
+        QTimer::singleShot(0, [&] {
+            f.angle = "90";
+            f.canvas.setForeColor(RGB(0, 0, 255));
         });
-        TextStamper(f.controls()).Stamp(300, 300);
+        StampText(f, 300, 300);
         QVERIFY(f.inkOf(RGB(0, 0, 255)) > 50);
         const QRect ink = f.ink();
         QVERIFY(ink.top() < 300 - 60);    // the turned passes
         QVERIFY(ink.right() > 300 + 60);  // the first pass, unturned
-    }
-
-    void fontAndColourDialogsChangeOnlyWhenConfirmed() {
-        StampFixture f;
-        TextStamper stamper(f.controls());
-        stamper.Command12_Click();  // cancelled: no answer queued
-        QCOMPARE(f.text.font().pointSizeF(), 15.0);
-        QCOMPARE(f.services.dialogs.requests.size(), qsizetype(1));
-        QCOMPARE(f.services.dialogs.requests[0].font.size, 15.0);  // starts from the box
-        QVERIFY(f.services.dialogs.requests[0].font.bold);
-
-        f.services.dialogs.fontAnswers.push_back(
-            platform::FontChoice{QStringLiteral("Liberation Serif"), 24, false, true});
-        stamper.Command12_Click();
-        QCOMPARE(f.text.font().pointSizeF(), 24.0);
-        QVERIFY(!f.text.font().bold());
-        QVERIFY(f.text.font().italic());
-
-        stamper.Command13_Click();  // cancelled
-        QCOMPARE(f.canvas.surface().ForeColor().value, RGB(255, 0, 255).value);
-        f.services.dialogs.colorAnswers.push_back(QColor(1, 2, 3));
-        stamper.Command13_Click();
-        QCOMPARE(f.canvas.surface().ForeColor().value, RGB(1, 2, 3).value);
-    }
-
-    void showAndHideTheTextBox() {
-        StampFixture f;
-        TextStamper stamper(f.controls());
-        stamper.Option2_Click();
-        QVERIFY(!f.text.isHidden());
-        stamper.Option1_Click();
-        QVERIFY(f.text.isHidden());
     }
 };
 
