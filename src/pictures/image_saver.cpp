@@ -1,4 +1,4 @@
-#include "mod_save_pic.h"
+#include "image_saver.h"
 
 #include "gif_writer.h"
 #include "platform/picture_io.h"
