@@ -16,8 +16,6 @@ class Screen {
   public:
     virtual ~Screen() = default;
 
-    int TwipsPerPixelX() const { return kTwipsPerPixel; }
-    int TwipsPerPixelY() const { return kTwipsPerPixel; }
     // Screen size in twips.
     double Width() const { return sizePixels().width() * double(kTwipsPerPixel); }
     double Height() const { return sizePixels().height() * double(kTwipsPerPixel); }
