@@ -18,7 +18,7 @@ void setUpFloatingPicture(Canvas* box, const char* name, QRect geometry, int bor
     box->setGeometry(geometry);
     box->setBorderStyle(borderStyle);
     box->setAutoSize(true);
-    box->setMousePointer(5);
+    box->setMousePointer(platform::CursorCode::SizeAll);
     box->setAutoRedraw(false);
     box->setScaleMode(Canvas::kPixels);
     box->hide();
@@ -54,7 +54,7 @@ void Form1::buildCanvasChildren() {
     Picture1->setAutoRedraw(true);
     Picture1->setBackColor(RGB(0, 0, 0));
     Picture1->setForeColor(RGB(255, 0, 255));
-    Picture1->setMousePointer(1);
+    Picture1->setMousePointer(platform::CursorCode::Arrow);
     // One canvas unit is 10.51875 x 10.525 twips, the origin at the top-left.
     Picture1->setUnitSize(10.51875, 10.525);
     Picture1->setPicture(app::mainSamplePicture());

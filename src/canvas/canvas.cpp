@@ -58,7 +58,7 @@ void Canvas::setBackColor(RgbColor colour) {
     rebuild();
 }
 
-void Canvas::setMousePointer(int code) {
+void Canvas::setMousePointer(platform::CursorCode code) {
     mousePointer_ = code;
     platform::applyMousePointer(this, code);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logical_font.h"
+#include "platform/cursors.h"
 #include "rgb_color.h"
 
 #include <QImage>
@@ -67,8 +68,8 @@ class Canvas : public QWidget {
     void setCurrentX(float x) { currentX_ = x; }
     void setCurrentY(float y) { currentY_ = y; }
 
-    int MousePointer() const { return mousePointer_; }
-    void setMousePointer(int code);
+    platform::CursorCode MousePointer() const { return mousePointer_; }
+    void setMousePointer(platform::CursorCode code);
 
     // ---- coordinate system
     int ScaleMode() const { return scaleMode_; }
@@ -176,7 +177,7 @@ class Canvas : public QWidget {
     std::optional<LogicalFont> selectedFont_;
     float currentX_ = 0;
     float currentY_ = 0;
-    int mousePointer_ = 0;
+    platform::CursorCode mousePointer_ = platform::CursorCode::Default;
 
     int scaleMode_ = kTwips;
     double scaleLeft_ = 0;

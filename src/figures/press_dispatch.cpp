@@ -21,32 +21,32 @@ void PressDispatcher::Picture1_MouseDown(int, int, float X, float Y) {
 
     const QString mode = CanvasMode(panel_);
     if (mode == u"0") {
-        canvas.setMousePointer(2);
+        canvas.setMousePointer(platform::CursorCode::Cross);
         showCircleGroup(panel_);
         DrawCircleFigure(panel_, random_, X, Y);
     } else if (mode == u"2") {
-        canvas.setMousePointer(11);
+        canvas.setMousePointer(platform::CursorCode::Hourglass);
         panel_.Line2->setVisible(false);
         panel_.Line1->setVisible(false);
         showBarGroup(panel_);
         DrawBarFigureFast(bars_, panel_, random_);
         panel_.Text5->setVisible(false);
-        canvas.setMousePointer(0);
+        canvas.setMousePointer(platform::CursorCode::Default);
     } else if (mode == u"3") {
-        canvas.setMousePointer(1);
+        canvas.setMousePointer(platform::CursorCode::Arrow);
         showBarGroup(panel_);
         DrawRectangleFigureFast(panel_, random_, X, Y);
         panel_.Text5->setVisible(false);
     } else if (mode == u"4") {
-        canvas.setMousePointer(1);
+        canvas.setMousePointer(platform::CursorCode::Arrow);
         showBarGroup(panel_);
         DrawSquareFigure(panel_, random_, X, Y);
         panel_.Text5->setVisible(false);
     } else if (mode == u"5") {
-        canvas.setMousePointer(1);
+        canvas.setMousePointer(platform::CursorCode::Arrow);
         if (pasteSticker) pasteSticker(X, Y);
     } else if (mode == u"6") {
-        canvas.setMousePointer(3);
+        canvas.setMousePointer(platform::CursorCode::IBeam);
         if (stampText) stampText(X, Y);
     }
 }

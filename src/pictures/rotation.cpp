@@ -102,7 +102,7 @@ void RotatePictureFast(Canvas& source, Canvas& output, double degrees) {
 PictureRotation::PictureRotation(const RotationControls& controls) : c_(controls) {}
 
 void PictureRotation::Command15_Click() {
-    platform::applyMousePointer(c_.window, 11);
+    platform::applyMousePointer(c_.window, platform::CursorCode::Hourglass);
     const auto degrees = textToDouble(c_.Combo7->currentText());
     if (degrees) {
         Canvas& output = *c_.Picture2;
@@ -112,7 +112,7 @@ void PictureRotation::Command15_Click() {
         RotatePictureFast(*c_.Picture3, output, *degrees);
         c_.Picture1->Refresh();
     }
-    platform::applyMousePointer(c_.window, 0);
+    platform::applyMousePointer(c_.window, platform::CursorCode::Default);
 }
 
 void PictureRotation::Command16_Click() {

@@ -75,7 +75,7 @@ void StickerBoxes::Picture2_MouseDown(int, int, float x, float y) {
 void StickerBoxes::Paste(float X, float Y) {
     Canvas& canvas = *c_.Picture1;
     Canvas& sticker = *c_.Picture3;
-    canvas.setMousePointer(1);
+    canvas.setMousePointer(platform::CursorCode::Arrow);
     sticker.setVisible(true);
     c_.Picture2->setVisible(false);
     canvas.setAutoRedraw(true);

@@ -77,7 +77,7 @@ void TextStamper::Stamp(float X, float Y) {
     QPointer<QLineEdit> box = controls_.Text5;
     QPointer<QComboBox> angleBox = controls_.Combo6;
     if (!stampAngle(*angleBox)) return;  // no usable angle: no stamp at all
-    canvas->setMousePointer(3);
+    canvas->setMousePointer(platform::CursorCode::IBeam);
     for (int pass = 0; pass <= 360; pass += 30) {
         if (!canvas || !box || !angleBox) return;
         canvas->Refresh();

@@ -12,6 +12,7 @@
 #include <memory>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 
 namespace {
 
@@ -134,13 +135,13 @@ void TestForm1::startState() {
     QVERIFY(c.AutoRedraw());
     QCOMPARE(c.BackColor(), RGB(0, 0, 0));
     QCOMPARE(c.ForeColor(), RGB(255, 0, 255));
-    QCOMPARE(c.MousePointer(), 1);
+    QCOMPARE(c.MousePointer(), CursorCode::Arrow);
     QCOMPARE(c.unitWidthTwips(), 10.51875);
     QCOMPARE(c.unitHeightTwips(), 10.525);
     for (Canvas* box : {f.Picture2, f.Picture3}) {
         QVERIFY(box->AutoSize());
         QVERIFY(!box->AutoRedraw());
-        QCOMPARE(box->MousePointer(), 5);
+        QCOMPARE(box->MousePointer(), CursorCode::SizeAll);
         QCOMPARE(box->ScaleMode(), Canvas::kPixels);
     }
     QCOMPARE(f.Picture3->BorderStyle(), 1);

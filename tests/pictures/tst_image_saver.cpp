@@ -11,6 +11,7 @@
 #include <set>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 
 namespace {
 
@@ -153,8 +154,8 @@ void ImageSaverTest::init() {
 void ImageSaverTest::cleanup() {
     QCOMPARE(screen_.pointerCodes.size(), size_t(2 * calls_));
     for (size_t i = 0; i < screen_.pointerCodes.size(); ++i)
-        QCOMPARE(screen_.pointerCodes[i], i % 2 == 0 ? 11 : 0);
-    QCOMPARE(screen_.MousePointer(), 0);
+        QCOMPARE(screen_.pointerCodes[i], i % 2 == 0 ? CursorCode::Hourglass : CursorCode::Default);
+    QCOMPARE(screen_.MousePointer(), CursorCode::Default);
 }
 
 void ImageSaverTest::writesEveryFormat_data() {

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 
 namespace {
 constexpr RgbColor kWhite = RGB(255, 255, 255);
@@ -71,7 +72,7 @@ class TextStampTest : public QObject {
         QVERIFY(ink.height() >= 15 && ink.height() <= 24);  // 15 points: 20 pixels of em
         QVERIFY(ink.width() > 3 * ink.height());
         QVERIFY(f.inkOf(RGB(255, 0, 255)) > 100);  // the pen colour, drawn solid somewhere
-        QCOMPARE(f.canvas.MousePointer(), 3);
+        QCOMPARE(f.canvas.MousePointer(), CursorCode::IBeam);
     }
 
     void quarterAndHalfTurnsRunUpwardsAndBackwards() {
