@@ -3,7 +3,7 @@
 // format. Run: build/bench/chromadeck_pictures_bench
 #include "canvas/canvas.h"
 #include "canvas/random_source.h"
-#include "pictures/mod_save_pic.h"
+#include "pictures/image_saver.h"
 #include "pictures/rotation.h"
 #include "platform/scripted_services.h"
 

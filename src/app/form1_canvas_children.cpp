@@ -19,7 +19,7 @@ void setUpFloatingPicture(Canvas* box, const char* name, QRect geometry, int bor
     box->setGeometry(geometry);
     box->setBorderStyle(borderStyle);
     box->setAutoSize(true);
-    box->setMousePointer(5);
+    box->setMousePointer(platform::CursorCode::SizeAll);
     box->surface().setAutoRedraw(false);
     box->surface().setScaleMode(DrawingSurface::kPixels);
     box->hide();
@@ -52,7 +52,7 @@ void Form1::buildCanvasChildren() {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(1740, 90, 23385, 14025));
     Picture1->setBorderStyle(1);
-    Picture1->setMousePointer(1);
+    Picture1->setMousePointer(platform::CursorCode::Arrow);
     setUpMainCanvas(Picture1->surface());
     Picture1->setPicture(app::mainSamplePicture());
 

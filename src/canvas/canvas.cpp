@@ -42,7 +42,7 @@ void Canvas::setPicture(const QImage& picture) {
     surface_.setPicture(picture);
 }
 
-void Canvas::setMousePointer(int code) {
+void Canvas::setMousePointer(platform::CursorCode code) {
     mousePointer_ = code;
     platform::applyMousePointer(this, code);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing_surface.h"
+#include "platform/cursors.h"
 
 #include <QWidget>
 
@@ -26,8 +27,8 @@ class Canvas : public QWidget, private SurfaceHost {
     // The surface's background picture; with AutoSize on, the box first takes its size.
     void setPicture(const QImage& picture);
 
-    int MousePointer() const { return mousePointer_; }
-    void setMousePointer(int code);
+    platform::CursorCode MousePointer() const { return mousePointer_; }
+    void setMousePointer(platform::CursorCode code);
 
     // Size of the drawing area in pixels (the widget less its border).
     QSize drawingSize() const;
@@ -57,7 +58,7 @@ class Canvas : public QWidget, private SurfaceHost {
     DrawingSurface surface_;
     bool autoSize_ = false;
     int borderStyle_ = 1;
-    int mousePointer_ = 0;
+    platform::CursorCode mousePointer_ = platform::CursorCode::Default;
 };
 
 }  // namespace chromadeck

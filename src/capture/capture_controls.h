@@ -42,7 +42,6 @@ class HandleImage : public QWidget {
     Q_OBJECT
   public:
     HandleImage(int index, QWidget* parent);
-    int Index() const { return index_; }
 
   signals:
     void MouseDown(int index, int button, int shift, float x, float y);
@@ -64,7 +63,6 @@ class IconButton : public QWidget {
     Q_OBJECT
   public:
     IconButton(int index, const QImage& icon, const QString& tip, QWidget* parent);
-    int Index() const { return index_; }
     const QImage& icon() const { return icon_; }
 
   signals:

@@ -65,7 +65,7 @@ CaptureForm::CaptureForm(QWidget* owner, platform::Services services)
 }
 
 CaptureForm::~CaptureForm() {
-    if (open_) setScreenPointer(0);
+    if (open_) setScreenPointer(platform::CursorCode::Default);
     if (loop_) loop_->quit();
 }
 
@@ -156,7 +156,7 @@ bool CaptureForm::Open() {
     Picture1->hide();
     surface().setAutoRedraw(true);
     surface().setScaleMode(DrawingSurface::kPixels);
-    setScreenPointer(2);
+    setScreenPointer(platform::CursorCode::Cross);
 
     // The copy is taken while the window is still hidden, so that it is not in it.
     const Long W = toLong(services_.screen.Width() / platform::kTwipsPerPixel).value_or(0);
@@ -164,7 +164,7 @@ bool CaptureForm::Open() {
     const std::optional<QImage> shot = services_.screen.grab();
     if (!shot) {
         // A frozen black screen would look like a capture; say why there is none instead.
-        setScreenPointer(0);
+        setScreenPointer(platform::CursorCode::Default);
         services_.messages.show(parentWidget(), QStringLiteral("截屏"),
                                 QStringLiteral("无法截取屏幕：这个桌面不允许程序读取屏幕内容。"),
                                 platform::MessageIcon::Warning);
@@ -219,7 +219,7 @@ void CaptureForm::Unload() {
     if (!open_) return;
     open_ = false;
     hide();
-    setScreenPointer(0);
+    setScreenPointer(platform::CursorCode::Default);
     history_.clear();
     setPicture(QImage());
     if (loop_) loop_->quit();
@@ -235,7 +235,7 @@ float CaptureForm::screenHeightPixels() const {
     return float(services_.screen.Height() / platform::kTwipsPerPixel);
 }
 
-void CaptureForm::setScreenPointer(int code) {
+void CaptureForm::setScreenPointer(platform::CursorCode code) {
     services_.screen.setMousePointer(code);
 }
 

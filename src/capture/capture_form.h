@@ -92,8 +92,8 @@ class CaptureForm : public Canvas {
     // The screen in pixels as the capture window counts them: twips divided by 15.
     float screenWidthPixels() const;
     float screenHeightPixels() const;
-    // The screen-wide cursor code; any code but 0 overrides every window's own.
-    void setScreenPointer(int code);
+    // The screen-wide cursor; any code but Default overrides every window's own.
+    void setScreenPointer(platform::CursorCode code);
 
     // ---- handlers; positions in window pixels, buttons 1 left, 2 right, 4 middle
     void Form_KeyDown(int KeyCode, int Shift);

@@ -1,7 +1,7 @@
 // How a capture run ends: the region copied to the clipboard, saved to a file, or dropped.
 #include "capture_form.h"
 
-#include "pictures/mod_save_pic.h"
+#include "pictures/image_saver.h"
 #include "platform/clipboard.h"
 #include "platform/common_dialog.h"
 #include "platform/event_pump.h"

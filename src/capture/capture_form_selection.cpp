@@ -59,7 +59,7 @@ void CaptureForm::Form_MouseDown(int Button, int, float X, float Y) {
         return;
     }
 
-    setScreenPointer(2);
+    setScreenPointer(platform::CursorCode::Cross);
     run_.HitRect = hitRectOf(frame());
     if (PtInRect(run_.HitRect, toLongClamped(X), toLongClamped(Y))) {
         run_.PressX = X;
@@ -69,7 +69,7 @@ void CaptureForm::Form_MouseDown(int Button, int, float X, float Y) {
     // A press outside, or a right press inside, throws the region away; its release must
     // not close the window.
     ResetSelection(X, Y);
-    setScreenPointer(0);
+    setScreenPointer(platform::CursorCode::Default);
     run_.SelMode = kSelDraw;
     run_.RightUpKeeps = 1;
 }
@@ -82,7 +82,8 @@ void CaptureForm::Form_MouseMove(int Button, int, float X, float Y) {
         return;
     }
 
-    setScreenPointer(strictlyInside(frame(), X, Y) ? 5 : 2);
+    setScreenPointer(strictlyInside(frame(), X, Y) ? platform::CursorCode::SizeAll
+                                                   : platform::CursorCode::Cross);
     if (Button != 1) return;
 
     Shape1->hide();
@@ -93,9 +94,9 @@ void CaptureForm::Form_MouseMove(int Button, int, float X, float Y) {
             setFrame(*band);
         LblPos->setText(sizeText(Shape1At.Width(), Shape1At.Height()));
         placeLabels();
-        setScreenPointer(2);
+        setScreenPointer(platform::CursorCode::Cross);
     } else {
-        setScreenPointer(5);
+        setScreenPointer(platform::CursorCode::SizeAll);
         setFrame(movedFrame(frame(), QPointF(run_.OriginX, run_.OriginY),
                             QPointF(run_.PressX, run_.PressY), X, Y,
                             QSizeF(screenWidthPixels(), screenHeightPixels())));

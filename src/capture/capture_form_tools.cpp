@@ -173,11 +173,11 @@ void CaptureForm::wireTools() {
         connect(button, &IconButton::Hover, this, &CaptureForm::Image2_MouseMove);
     }
     connect(Picture1, &Canvas::MouseMove, this, [this](int, int, float, float) {
-        setScreenPointer(1);
+        setScreenPointer(platform::CursorCode::Arrow);
         for (ShapeControl* square : Shape3) square->hide();
     });
     connect(Picture2, &Canvas::MouseMove, this,
-            [this](int, int, float, float) { setScreenPointer(1); });
+            [this](int, int, float, float) { setScreenPointer(platform::CursorCode::Arrow); });
 
     for (size_t k = 0; k < Pcolor.size(); ++k) {
         connect(Pcolor[k], &Canvas::MouseMove, this, [this, k](int, int, float, float) {

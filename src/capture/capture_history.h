@@ -1,7 +1,7 @@
 #pragma once
 
 #include "canvas/numeric.h"
-#include "pictures/excel_property_bag.h"
+#include "pictures/picture_bag.h"
 
 #include <QByteArray>
 #include <QImage>

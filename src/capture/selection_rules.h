@@ -2,6 +2,7 @@
 
 #include "canvas/numeric.h"
 #include "canvas/rgb_color.h"
+#include "platform/cursors.h"
 
 #include <QPointF>
 #include <QSizeF>
@@ -75,7 +76,11 @@ std::optional<Frame> handleDragFrame(int index, Long cx, Long cy, QSizeF handle,
 std::array<QPointF, 8> handlePlaces(const Frame& frame, QSizeF handleSize);
 
 // The screen cursor over each handle: the resize direction of its place on the frame.
-inline constexpr std::array<int, 8> kHandleCursor = {8, 7, 6, 9, 6, 7, 8, 9};
+// Handles 0..7 sit top-left, top, top-right, left, bottom-left, bottom, bottom-right, right.
+inline constexpr std::array<platform::CursorCode, 8> kHandleCursor = {
+    platform::CursorCode::SizeNWSE, platform::CursorCode::SizeNS,   platform::CursorCode::SizeNESW,
+    platform::CursorCode::SizeWE,   platform::CursorCode::SizeNESW, platform::CursorCode::SizeNS,
+    platform::CursorCode::SizeNWSE, platform::CursorCode::SizeWE};
 
 // Top-left corner of the toolbar beside the frame on a screen `screenHeight` pixels high:
 // under the frame when it fits, else inside along its bottom; right edges lined up.

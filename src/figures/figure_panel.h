@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/cursors.h"
+
 #include <QString>
 
 namespace chromadeck {
@@ -31,7 +33,7 @@ class PressPanel : public FigurePanel {
     // The mode: the decimal index of the chosen optStyle option, kept in Frame1's Tag.
     virtual QString Frame1Tag() const = 0;
     // Picture1's own pointer, by cursor code.
-    virtual void setPicture1Pointer(int code) = 0;
+    virtual void setPicture1Pointer(platform::CursorCode code) = 0;
     // The circle group (size and aspect) or the bar group (top and bottom) in the
     // panel's first box; one shows at a time.
     virtual void showCircleGroup() = 0;

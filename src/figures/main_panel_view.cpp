@@ -38,7 +38,7 @@ void MainPanelView::hideText5() {
 QString MainPanelView::Frame1Tag() const {
     return CanvasMode(c_);
 }
-void MainPanelView::setPicture1Pointer(int code) {
+void MainPanelView::setPicture1Pointer(platform::CursorCode code) {
     c_.Picture1->setMousePointer(code);
 }
 void MainPanelView::showCircleGroup() {

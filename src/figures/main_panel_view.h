@@ -24,7 +24,7 @@ class MainPanelView : public PressPanel {
     int HScroll4() const override;
     void hideText5() override;
     QString Frame1Tag() const override;
-    void setPicture1Pointer(int code) override;
+    void setPicture1Pointer(platform::CursorCode code) override;
     void showCircleGroup() override;
     void showBarGroup() override;
     void hideGuides() override;

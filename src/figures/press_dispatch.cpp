@@ -17,31 +17,31 @@ void PressDispatcher::Picture1_MouseDown(int, int, float X, float Y) {
 
     const QString mode = panel_.Frame1Tag();
     if (mode == u"0") {
-        panel_.setPicture1Pointer(2);
+        panel_.setPicture1Pointer(platform::CursorCode::Cross);
         panel_.showCircleGroup();
         DrawCircleFigure(panel_, random_, X, Y);
     } else if (mode == u"2") {
-        panel_.setPicture1Pointer(11);
+        panel_.setPicture1Pointer(platform::CursorCode::Hourglass);
         panel_.hideGuides();
         panel_.showBarGroup();
         DrawBarFigureFast(bars_, panel_, random_);
         panel_.hideText5();
-        panel_.setPicture1Pointer(0);
+        panel_.setPicture1Pointer(platform::CursorCode::Default);
     } else if (mode == u"3") {
-        panel_.setPicture1Pointer(1);
+        panel_.setPicture1Pointer(platform::CursorCode::Arrow);
         panel_.showBarGroup();
         DrawRectangleFigureFast(panel_, random_, X, Y);
         panel_.hideText5();
     } else if (mode == u"4") {
-        panel_.setPicture1Pointer(1);
+        panel_.setPicture1Pointer(platform::CursorCode::Arrow);
         panel_.showBarGroup();
         DrawSquareFigure(panel_, random_, X, Y);
         panel_.hideText5();
     } else if (mode == u"5") {
-        panel_.setPicture1Pointer(1);
+        panel_.setPicture1Pointer(platform::CursorCode::Arrow);
         if (pasteSticker) pasteSticker(X, Y);
     } else if (mode == u"6") {
-        panel_.setPicture1Pointer(3);
+        panel_.setPicture1Pointer(platform::CursorCode::IBeam);
         if (stampText) stampText(X, Y);
     }
 }

@@ -26,7 +26,7 @@ struct ValuePanel final : PressPanel {
     int hScroll4 = 180;
     QString frame1Tag = QStringLiteral("0");
     bool text5Visible = false;
-    int picture1Pointer = 0;
+    platform::CursorCode picture1Pointer = platform::CursorCode::Default;
     Group group = Group::Circle;
     bool guidesVisible = true;
 
@@ -40,7 +40,7 @@ struct ValuePanel final : PressPanel {
     int HScroll4() const override { return hScroll4; }
     void hideText5() override { text5Visible = false; }
     QString Frame1Tag() const override { return frame1Tag; }
-    void setPicture1Pointer(int code) override { picture1Pointer = code; }
+    void setPicture1Pointer(platform::CursorCode code) override { picture1Pointer = code; }
     void showCircleGroup() override { group = Group::Circle; }
     void showBarGroup() override { group = Group::Bar; }
     void hideGuides() override { guidesVisible = false; }

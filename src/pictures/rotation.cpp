@@ -102,7 +102,7 @@ void RotatePictureFast(const DrawingSurface& source, DrawingSurface& output, dou
 PictureRotation::PictureRotation(const RotationControls& controls) : c_(controls) {}
 
 void PictureRotation::Command15_Click() {
-    platform::applyMousePointer(c_.window, 11);
+    platform::applyMousePointer(c_.window, platform::CursorCode::Hourglass);
     const auto degrees = textToDouble(c_.Combo7->currentText());
     if (degrees) {
         DrawingSurface& output = c_.Picture2->surface();
@@ -112,7 +112,7 @@ void PictureRotation::Command15_Click() {
         RotatePictureFast(c_.Picture3->surface(), output, *degrees);
         c_.Picture1->surface().Refresh();
     }
-    platform::applyMousePointer(c_.window, 0);
+    platform::applyMousePointer(c_.window, platform::CursorCode::Default);
 }
 
 void PictureRotation::Command16_Click() {

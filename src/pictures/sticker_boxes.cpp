@@ -77,7 +77,7 @@ void StickerBoxes::Picture2_MouseDown(int, int, float x, float y) {
 }
 
 void StickerBoxes::Paste(float X, float Y) {
-    c_.Picture1->setMousePointer(1);
+    c_.Picture1->setMousePointer(platform::CursorCode::Arrow);
     c_.Picture3->setVisible(true);
     c_.Picture2->setVisible(false);
     DrawingSurface& canvas = c_.Picture1->surface();

@@ -15,32 +15,32 @@ bool haveGuiApplication() {
 
 }  // namespace
 
-Qt::CursorShape cursorShapeForCode(int code) {
+Qt::CursorShape cursorShapeForCode(CursorCode code) {
     switch (code) {
-        case 2:
+        case CursorCode::Cross:
             return Qt::CrossCursor;
-        case 3:
+        case CursorCode::IBeam:
             return Qt::IBeamCursor;
-        case 5:
+        case CursorCode::SizeAll:
             return Qt::SizeAllCursor;
-        case 6:
+        case CursorCode::SizeNESW:
             return Qt::SizeBDiagCursor;
-        case 7:
+        case CursorCode::SizeNS:
             return Qt::SizeVerCursor;
-        case 8:
+        case CursorCode::SizeNWSE:
             return Qt::SizeFDiagCursor;
-        case 9:
+        case CursorCode::SizeWE:
             return Qt::SizeHorCursor;
-        case 11:
+        case CursorCode::Hourglass:
             return Qt::WaitCursor;
-        default:  // 0 (default), 1 (arrow) and every code we do not know
+        default:  // Default, Arrow and every code we do not know
             return Qt::ArrowCursor;
     }
 }
 
-void applyMousePointer(QWidget* widget, int code) {
+void applyMousePointer(QWidget* widget, CursorCode code) {
     if (!widget) return;
-    if (code == 0) {
+    if (code == CursorCode::Default) {
         widget->unsetCursor();
     } else {
         widget->setCursor(cursorShapeForCode(code));
@@ -48,12 +48,12 @@ void applyMousePointer(QWidget* widget, int code) {
 }
 
 ScreenCursor::~ScreenCursor() {
-    set(0);
+    set(CursorCode::Default);
 }
 
-void ScreenCursor::set(int code) {
+void ScreenCursor::set(CursorCode code) {
     const bool gui = haveGuiApplication();
-    if (code == 0) {
+    if (code == CursorCode::Default) {
         if (pushed_ && gui) QGuiApplication::restoreOverrideCursor();
         pushed_ = false;
     } else if (gui) {

@@ -6,26 +6,39 @@ class QWidget;
 
 namespace chromadeck::platform {
 
-// Cursor codes: 0 default, 1 arrow, 2 cross, 3 I-beam, 5 size-all, 6 NE-SW diagonal,
-// 7 vertical, 8 NW-SE diagonal, 9 horizontal, 11 wait. Unknown codes show the arrow.
-Qt::CursorShape cursorShapeForCode(int code);
+// The program's pointer codes; the numbers are the ones its windows have always used.
+// A code the program does not name (4, 10, ...) shows the arrow.
+enum class CursorCode : int {
+    Default = 0,  // a control's own pointer, whatever its parent shows
+    Arrow = 1,
+    Cross = 2,
+    IBeam = 3,
+    SizeAll = 5,    // moving a whole box
+    SizeNESW = 6,   // resizing from the top-right or bottom-left corner
+    SizeNS = 7,     // resizing from the top or bottom edge
+    SizeNWSE = 8,   // resizing from the top-left or bottom-right corner
+    SizeWE = 9,     // resizing from the left or right edge
+    Hourglass = 11  // busy
+};
 
-// A window's or control's own pointer; code 0 gives the control its default back.
-void applyMousePointer(QWidget* widget, int code);
+Qt::CursorShape cursorShapeForCode(CursorCode code);
+
+// A window's or control's own pointer; Default gives the control its default back.
+void applyMousePointer(QWidget* widget, CursorCode code);
 
 // The screen-wide override shared by every Screen implementation. It keeps at most one
-// override of its own on the application's stack, and pops it on code 0 or destruction.
+// override of its own on the application's stack, and pops it on Default or destruction.
 class ScreenCursor {
   public:
     ScreenCursor() = default;
     ScreenCursor(const ScreenCursor&) = delete;
     ScreenCursor& operator=(const ScreenCursor&) = delete;
     ~ScreenCursor();
-    void set(int code);
-    int code() const { return code_; }
+    void set(CursorCode code);
+    CursorCode code() const { return code_; }
 
   private:
-    int code_ = 0;
+    CursorCode code_ = CursorCode::Default;
     bool pushed_ = false;  // whether our override is on the application's stack
 };
 

@@ -14,8 +14,8 @@ class QtScreen : public Screen {
     // where the compositor does not hand out the screen, or when the grab fails.
     std::optional<QImage> grab() override;
     QPoint cursorPos() const override;
-    void setMousePointer(int code) override { cursor_.set(code); }
-    int MousePointer() const override { return cursor_.code(); }
+    void setMousePointer(CursorCode code) override { cursor_.set(code); }
+    CursorCode MousePointer() const override { return cursor_.code(); }
 
   private:
     ScreenCursor cursor_;

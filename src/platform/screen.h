@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cursors.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -16,8 +18,6 @@ class Screen {
   public:
     virtual ~Screen() = default;
 
-    int TwipsPerPixelX() const { return kTwipsPerPixel; }
-    int TwipsPerPixelY() const { return kTwipsPerPixel; }
     // Screen size in twips.
     double Width() const { return sizePixels().width() * double(kTwipsPerPixel); }
     double Height() const { return sizePixels().height() * double(kTwipsPerPixel); }
@@ -27,10 +27,9 @@ class Screen {
     virtual std::optional<QImage> grab() = 0;
     virtual QPoint cursorPos() const = 0;
 
-    // Screen-wide cursor code (0 default, 1 arrow, 2 cross, 3 I-beam, 5 move, 6-9 resize,
-    // 11 hourglass); any code but 0 overrides every window's own cursor.
-    virtual void setMousePointer(int code) = 0;
-    virtual int MousePointer() const = 0;
+    // The screen-wide pointer; any code but Default overrides every window's own cursor.
+    virtual void setMousePointer(CursorCode code) = 0;
+    virtual CursorCode MousePointer() const = 0;
 };
 
 }  // namespace chromadeck::platform

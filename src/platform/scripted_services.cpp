@@ -54,7 +54,7 @@ std::optional<QImage> ScriptedScreen::grab() {
     return white;
 }
 
-void ScriptedScreen::setMousePointer(int code) {
+void ScriptedScreen::setMousePointer(CursorCode code) {
     pointerCodes.push_back(code);
     cursor_.set(code);
 }

@@ -71,13 +71,13 @@ class ScriptedScreen : public Screen {
     bool refuseGrab = false;
 
     int grabCount = 0;
-    std::vector<int> pointerCodes;  // every code set, in order
+    std::vector<CursorCode> pointerCodes;  // every code set, in order
 
     QSize sizePixels() const override { return size; }
     std::optional<QImage> grab() override;
     QPoint cursorPos() const override { return cursor; }
-    void setMousePointer(int code) override;
-    int MousePointer() const override { return cursor_.code(); }
+    void setMousePointer(CursorCode code) override;
+    CursorCode MousePointer() const override { return cursor_.code(); }
 
   private:
     ScreenCursor cursor_;

@@ -52,7 +52,7 @@ bool TextStamper::present() const {
 DrawingSurface& TextStamper::Picture1() {
     return canvas_->surface();
 }
-void TextStamper::setPicture1Pointer(int code) {
+void TextStamper::setPicture1Pointer(platform::CursorCode code) {
     canvas_->setMousePointer(code);
 }
 QString TextStamper::Text5() const {

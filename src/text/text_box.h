@@ -36,7 +36,7 @@ class TextStamper : public TextPanel {
 
     bool present() const override;
     DrawingSurface& Picture1() override;
-    void setPicture1Pointer(int code) override;
+    void setPicture1Pointer(platform::CursorCode code) override;
     QString Text5() const override;
     QFont Text5Font() const override;
     QString Combo6() const override;

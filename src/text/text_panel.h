@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include "platform/cursors.h"
+
 #include <QString>
 
 namespace chromadeck {
@@ -17,7 +19,7 @@ class TextPanel {
     // False once the window has gone away; the stamp then stops quietly.
     virtual bool present() const = 0;
     virtual DrawingSurface& Picture1() = 0;
-    virtual void setPicture1Pointer(int code) = 0;
+    virtual void setPicture1Pointer(platform::CursorCode code) = 0;
     virtual QString Text5() const = 0;
     virtual QFont Text5Font() const = 0;
     virtual QString Combo6() const = 0;  // the angle in whole degrees, counter-clockwise

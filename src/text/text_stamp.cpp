@@ -39,7 +39,7 @@ bool DrawRotatedText(Integer angle, DrawingSurface& target, const QString& faceN
 
 void StampText(TextPanel& panel, float X, float Y) {
     if (!stampAngle(panel.Combo6())) return;  // no usable angle: no stamp at all
-    panel.setPicture1Pointer(3);
+    panel.setPicture1Pointer(platform::CursorCode::IBeam);
     for (int pass = 0; pass <= 360; pass += 30) {
         // Events run between the passes; if they take the window away, stop quietly.
         if (!panel.present()) return;

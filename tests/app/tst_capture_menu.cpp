@@ -9,6 +9,7 @@
 #include <QtTest>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 
 class CaptureMenuTest : public QObject {
     Q_OBJECT
@@ -39,7 +40,7 @@ void CaptureMenuTest::captureEntryRunsTheWindowUntilItCloses() {
     QVERIFY(shownWhileWaiting);
     QCOMPARE(services.screen.grabCount, 1);
     QCOMPARE(form.findChild<CaptureForm*>(), nullptr);  // gone with its run
-    QCOMPARE(services.screen.pointerCodes.back(), 0);
+    QCOMPARE(services.screen.pointerCodes.back(), CursorCode::Default);
 }
 
 QTEST_MAIN(CaptureMenuTest)

@@ -12,6 +12,7 @@
 #include <memory>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 
 namespace {
 
@@ -134,13 +135,13 @@ void TestForm1::startState() {
     QVERIFY(c.surface().AutoRedraw());
     QCOMPARE(c.surface().BackColor(), RGB(0, 0, 0));
     QCOMPARE(c.surface().ForeColor(), RGB(255, 0, 255));
-    QCOMPARE(c.MousePointer(), 1);
+    QCOMPARE(c.MousePointer(), CursorCode::Arrow);
     QCOMPARE(c.surface().unitWidthTwips(), 10.51875);
     QCOMPARE(c.surface().unitHeightTwips(), 10.525);
     for (Canvas* box : {f.Picture2, f.Picture3}) {
         QVERIFY(box->AutoSize());
         QVERIFY(!box->surface().AutoRedraw());
-        QCOMPARE(box->MousePointer(), 5);
+        QCOMPARE(box->MousePointer(), CursorCode::SizeAll);
         QCOMPARE(box->surface().ScaleMode(), DrawingSurface::kPixels);
     }
     QCOMPARE(f.Picture3->BorderStyle(), 1);

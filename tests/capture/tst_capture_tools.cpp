@@ -10,6 +10,7 @@
 #include <memory>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 using namespace chromadeck::capture;
 
 namespace {
@@ -116,7 +117,7 @@ void CaptureToolsTest::buttonsHoverAndChooseTools() {
     for (int i = 0; i < 9; ++i) QCOMPARE(f.Shape3[size_t(i)]->isVisible(), i == 6);
     hover(f.Picture1, {100, 24});
     for (ShapeControl* square : f.Shape3) QVERIFY(!square->isVisible());
-    QCOMPARE(c.services.screen.pointerCodes.back(), 1);
+    QCOMPARE(c.services.screen.pointerCodes.back(), CursorCode::Arrow);
 
     click(f, 4);  // arrow: the narrow panel under the toolbar
     QCOMPARE(f.run().ToolOn, -1);

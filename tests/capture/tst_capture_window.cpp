@@ -4,9 +4,11 @@
 #include "platform/scripted_services.h"
 
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 using namespace chromadeck::capture;
 
 namespace {
@@ -43,13 +45,24 @@ struct Capture {
         services.screen.picture = screenPicture(tint);
         form = std::make_unique<CaptureForm>(&owner, services.services());
     }
-    int lastPointer() const {
-        return services.screen.pointerCodes.empty() ? -1 : services.screen.pointerCodes.back();
+    // The screen-wide pointer last set; a code nothing uses when none was set yet.
+    CursorCode lastPointer() const {
+        return services.screen.pointerCodes.empty() ? CursorCode(-1)
+                                                    : services.screen.pointerCodes.back();
     }
 };
 
 bool opened(Capture& c) {
     return c.form->Open() && QTest::qWaitForWindowExposed(c.form.get());
+}
+
+// The resize pointer a user expects on a handle at `handle`, for a frame centred on
+// `centre`: a diagonal at the corners, straight across at the middle of an edge.
+CursorCode resizePointer(QPointF centre, QPointF handle) {
+    const double dx = handle.x() - centre.x(), dy = handle.y() - centre.y();
+    if (std::abs(dx) < 3) return CursorCode::SizeNS;
+    if (std::abs(dy) < 3) return CursorCode::SizeWE;
+    return (dx < 0) == (dy < 0) ? CursorCode::SizeNWSE : CursorCode::SizeNESW;
 }
 
 }  // namespace
@@ -82,7 +95,7 @@ void CaptureWindowTest::openingGrabsFirstAndEveryRunIsFresh() {
     QCOMPARE(f.surface().Picture().pixel(300, 200), qRgb(300 & 255, 200, 1));
     QVERIFY(!f.Picture1->isVisible());
     QCOMPARE(f.Picture1->y(), -26);
-    QCOMPARE(c.lastPointer(), 2);
+    QCOMPARE(c.lastPointer(), CursorCode::Cross);
 
     // A first run that leaves a region, a tool, a drawing and a redo entry behind.
     drag(&f, {100, 100}, {400, 300});
@@ -128,7 +141,7 @@ void CaptureWindowTest::escapeClosesEvenFromTheTextBox() {
     QVERIFY(closedByEscape);
     QVERIFY(!c.form->isVisible());
     QCOMPARE(c.form->TextEdit->text(), QStringLiteral("ab"));  // typed, never drawn
-    QCOMPARE(c.lastPointer(), 0);
+    QCOMPARE(c.lastPointer(), CursorCode::Default);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -139,7 +152,7 @@ void CaptureWindowTest::refusedGrabShowsMessageAndNoWindow() {
     QVERIFY(!c.form->isVisible());
     QCOMPARE(c.services.messages.messages.size(), size_t(1));
     QCOMPARE(c.services.messages.messages[0].title, QStringLiteral("截屏"));
-    QCOMPARE(c.lastPointer(), 0);
+    QCOMPARE(c.lastPointer(), CursorCode::Default);
 }
 
 void CaptureWindowTest::clickFixesAnEmptyRegionWithItsToolbar() {
@@ -185,7 +198,7 @@ void CaptureWindowTest::rubberBandInEveryQuadrant() {
     QCOMPARE(f.lblInfo->pos(), QPoint(302, 221));
     QVERIFY(f.Shape1->isVisible() && f.LblPos->isVisible() && f.Image1[6]->isVisible());
     QCOMPARE(f.Shape1->geometry(), QRect(300, 200, 200, 300));
-    QCOMPARE(c.lastPointer(), 2);
+    QCOMPARE(c.lastPointer(), CursorCode::Cross);
     QTest::mouseRelease(&f, Qt::LeftButton, {}, {720, 500});
     QCOMPARE(f.run().OriginX, 300.0f);
 }
@@ -198,7 +211,7 @@ void CaptureWindowTest::movedRegionStaysOnTheScreen() {
     QTest::mousePress(&f, Qt::LeftButton, {}, {150, 150});
     QTest::mouseMove(&f, {180, 170});
     QCOMPARE(f.frame(), (Frame{130, 120, 200, 100}));
-    QCOMPARE(c.lastPointer(), 5);
+    QCOMPARE(c.lastPointer(), CursorCode::SizeAll);
     QTest::mouseMove(&f, {-500, -400});
     QCOMPARE(f.frame(), (Frame{0, 0, 200, 100}));
     QTest::mouseMove(&f, {5000, 3000});
@@ -241,6 +254,13 @@ void CaptureWindowTest::handlesResizeTheRegion() {
     // Handle 2 sits w/1.5 in from the right edge, the others w/2.
     QCOMPARE(f.Image1At[2].Left(), 600 - 4 / 1.5f);
     QCOMPARE(f.Image1At[6].Left(), 598.0f);
+    const Frame fixed = f.frame();
+    const QPointF centre(fixed.Left + fixed.Width / 2, fixed.Top + fixed.Height / 2);
+    for (size_t i = 0; i < f.Image1At.size(); ++i) {
+        const Site& h = f.Image1At[i];
+        const QPointF middle(h.Left() + h.Width() / 2, h.Top() + h.Height() / 2);
+        QCOMPARE(kHandleCursor[i], resizePointer(centre, middle));
+    }
 
     const auto dragHandle = [&](int i, QPoint to) {
         HandleImage* handle = f.Image1[size_t(i)];
@@ -267,7 +287,7 @@ void CaptureWindowTest::handlesResizeTheRegion() {
     // Hovering a handle without a press only sets its cursor.
     c.services.screen.cursor = {10, 10};
     hover(f.Image1[1], {1, 1});
-    QCOMPARE(c.lastPointer(), 7);
+    QCOMPARE(c.lastPointer(), CursorCode::SizeNS);
     QCOMPARE(f.frame(), (Frame{352, 202, 448, 298}));
 }
 
@@ -277,7 +297,7 @@ void CaptureWindowTest::colourReadoutFollowsEveryMove() {
     CaptureForm& f = *c.form;
     hover(&f, {10, 20});
     QCOMPARE(f.lblInfo->text(), QStringLiteral("RGB(10,20,7)"));
-    QCOMPARE(c.lastPointer(), 2);
+    QCOMPARE(c.lastPointer(), CursorCode::Cross);
     f.run().ToolOn = -1;
     hover(&f, {300, 40});
     QCOMPARE(f.lblInfo->text(), QStringLiteral("RGB(44,40,7)"));

@@ -7,6 +7,7 @@
 #include <limits>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 using namespace chromadeck::capture;
 
 using MaybeFrame = std::optional<Frame>;
@@ -172,20 +173,20 @@ class SelectionRulesTest : public QObject {
     void handlePlaces_data() {
         QTest::addColumn<int>("handle");
         QTest::addColumn<QPointF>("topLeft");
-        QTest::addColumn<int>("cursor");
-        QTest::newRow("0 top-left") << 0 << QPointF(95.5, 47) << 8;
-        QTest::newRow("1 top") << 1 << QPointF(195.5, 47) << 7;
-        QTest::newRow("2 top-right") << 2 << QPointF(294, 47) << 6;
-        QTest::newRow("3 left") << 3 << QPointF(95.5, 122) << 9;
-        QTest::newRow("4 bottom-left") << 4 << QPointF(95.5, 197) << 6;
-        QTest::newRow("5 bottom") << 5 << QPointF(195.5, 197) << 7;
-        QTest::newRow("6 bottom-right") << 6 << QPointF(295.5, 197) << 8;
-        QTest::newRow("7 right") << 7 << QPointF(295.5, 122) << 9;
+        QTest::addColumn<CursorCode>("cursor");
+        QTest::newRow("0 top-left") << 0 << QPointF(95.5, 47) << CursorCode::SizeNWSE;
+        QTest::newRow("1 top") << 1 << QPointF(195.5, 47) << CursorCode::SizeNS;
+        QTest::newRow("2 top-right") << 2 << QPointF(294, 47) << CursorCode::SizeNESW;
+        QTest::newRow("3 left") << 3 << QPointF(95.5, 122) << CursorCode::SizeWE;
+        QTest::newRow("4 bottom-left") << 4 << QPointF(95.5, 197) << CursorCode::SizeNESW;
+        QTest::newRow("5 bottom") << 5 << QPointF(195.5, 197) << CursorCode::SizeNS;
+        QTest::newRow("6 bottom-right") << 6 << QPointF(295.5, 197) << CursorCode::SizeNWSE;
+        QTest::newRow("7 right") << 7 << QPointF(295.5, 122) << CursorCode::SizeWE;
     }
     void handlePlaces() {
         QFETCH(int, handle);
         QFETCH(QPointF, topLeft);
-        QFETCH(int, cursor);
+        QFETCH(CursorCode, cursor);
         const QPointF at = capture::handlePlaces(kRegion, QSizeF(9, 6))[size_t(handle)];
         QCOMPARE(at.x(), topLeft.x());
         QCOMPARE(at.y(), topLeft.y());

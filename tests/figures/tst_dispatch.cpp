@@ -7,6 +7,7 @@
 #include <QtTest>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 using chromadeck::testing::PanelFixture;
 
 namespace {
@@ -33,7 +34,7 @@ class DispatchTest : public QObject {
         PressDispatcher dispatcher(*f.view, random);
         dispatcher.Picture1_MouseDown(1, 0, 400, 300);
         QCOMPARE(f.canvas->surface().DrawWidth(), 50);
-        QCOMPARE(f.canvas->MousePointer(), 2);
+        QCOMPARE(f.canvas->MousePointer(), CursorCode::Cross);
         QCOMPARE(random.drawCount(), std::uint64_t(30));
         QVERIFY(circleGroupShown(f.panel));
     }
@@ -61,13 +62,13 @@ class DispatchTest : public QObject {
             RandomSource random;
             PressDispatcher dispatcher(*f.view, random);
             f.canvas->surface().setDrawWidth(7);
-            f.canvas->setMousePointer(1);
+            f.canvas->setMousePointer(CursorCode::Arrow);
             setCanvasMode(f.panel, "2");
             f.panel.Combo3->setEditText(text);
             const QImage before = f.canvas->surface().Image();
             dispatcher.Picture1_MouseDown(1, 0, 100, 100);
             QCOMPARE(f.canvas->surface().DrawWidth(), 7);
-            QCOMPARE(f.canvas->MousePointer(), 1);
+            QCOMPARE(f.canvas->MousePointer(), CursorCode::Arrow);
             QCOMPARE(random.drawCount(), std::uint64_t(0));
             QVERIFY(circleGroupShown(f.panel));
             QCOMPARE(f.canvas->surface().Image(), before);
@@ -91,7 +92,7 @@ class DispatchTest : public QObject {
         f.panel.Line2->show();
         f.panel.Text5->show();
         dispatcher.Picture1_MouseDown(1, 0, 10, 10);
-        QCOMPARE(f.canvas->MousePointer(), 0);
+        QCOMPARE(f.canvas->MousePointer(), CursorCode::Default);
         QVERIFY(barGroupShown(f.panel));
         QVERIFY(!PanelFixture::shown(f.panel.Line1) && !PanelFixture::shown(f.panel.Line2));
         QVERIFY(!PanelFixture::shown(f.panel.Text5));
@@ -102,7 +103,7 @@ class DispatchTest : public QObject {
             setCanvasMode(f.panel, mode);
             f.panel.Text5->show();
             dispatcher.Picture1_MouseDown(1, 0, 500, 500);
-            QCOMPARE(f.canvas->MousePointer(), 1);
+            QCOMPARE(f.canvas->MousePointer(), CursorCode::Arrow);
             QVERIFY(barGroupShown(f.panel));
             QVERIFY(!PanelFixture::shown(f.panel.Text5));
         }
@@ -112,11 +113,11 @@ class DispatchTest : public QObject {
         dispatcher.stampText = [&](float x, float y) { stamps << QPointF(x, y); };
         setCanvasMode(f.panel, "5");
         dispatcher.Picture1_MouseDown(2, 0, 1000, 500);
-        QCOMPARE(f.canvas->MousePointer(), 1);
+        QCOMPARE(f.canvas->MousePointer(), CursorCode::Arrow);
         setCanvasMode(f.panel, "6");
         f.panel.Combo3->setEditText("9");
         dispatcher.Picture1_MouseDown(1, 0, 12.5f, 7);
-        QCOMPARE(f.canvas->MousePointer(), 3);
+        QCOMPARE(f.canvas->MousePointer(), CursorCode::IBeam);
         QCOMPARE(f.canvas->surface().DrawWidth(), 9);  // set before the text is stamped
         QCOMPARE(pastes, QList<QPointF>{QPointF(1000, 500)});
         QCOMPARE(stamps, QList<QPointF>{QPointF(12.5, 7)});
@@ -132,7 +133,7 @@ class DispatchTest : public QObject {
             dispatcher.Picture1_MouseDown(1, 0, 100, 100);
             QCOMPARE(f.canvas->surface().DrawWidth(), 12);
             QCOMPARE(random.drawCount(), std::uint64_t(0));
-            QCOMPARE(f.canvas->MousePointer(), 0);
+            QCOMPARE(f.canvas->MousePointer(), CursorCode::Default);
         }
     }
 

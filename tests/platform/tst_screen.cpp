@@ -43,13 +43,13 @@ void ScreenTest::codesMapToShapes_data() {
 void ScreenTest::codesMapToShapes() {
     QFETCH(int, code);
     QFETCH(Qt::CursorShape, shape);
-    QCOMPARE(cursorShapeForCode(code), shape);
+    QCOMPARE(cursorShapeForCode(CursorCode(code)), shape);
 
     // A control's own pointer; code 0 hands it back its parent's.
     QWidget parent;
     QWidget* child = new QWidget(&parent);
     parent.setCursor(Qt::PointingHandCursor);
-    applyMousePointer(child, code);
+    applyMousePointer(child, CursorCode(code));
     QCOMPARE(child->cursor().shape(), code == 0 ? Qt::PointingHandCursor : shape);
 }
 
@@ -57,17 +57,17 @@ void ScreenTest::screenCursorKeepsOneOverride() {
     QGuiApplication::setOverrideCursor(Qt::OpenHandCursor);  // someone else's, beneath ours
     {
         ScreenCursor cursor;
-        cursor.set(0);  // nothing of ours to take away
+        cursor.set(CursorCode::Default);  // nothing of ours to take away
         QCOMPARE(overrideShape(), int(Qt::OpenHandCursor));
-        cursor.set(11);
+        cursor.set(CursorCode::Hourglass);
         QCOMPARE(overrideShape(), int(Qt::WaitCursor));
-        cursor.set(2);
-        cursor.set(9);
+        cursor.set(CursorCode::Cross);
+        cursor.set(CursorCode::SizeWE);
         QCOMPARE(overrideShape(), int(Qt::SizeHorCursor));
-        QCOMPARE(cursor.code(), 9);
-        cursor.set(0);  // one restore: the changes did not pile up
+        QCOMPARE(cursor.code(), CursorCode::SizeWE);
+        cursor.set(CursorCode::Default);  // one restore: the changes did not pile up
         QCOMPARE(overrideShape(), int(Qt::OpenHandCursor));
-        cursor.set(3);
+        cursor.set(CursorCode::IBeam);
     }
     QCOMPARE(overrideShape(), int(Qt::OpenHandCursor));  // the destructor took ours away
     QGuiApplication::restoreOverrideCursor();
@@ -90,10 +90,10 @@ void ScreenTest::qtScreenIsThePrimaryScreen() {
     QCOMPARE(shot->size(), QSize(1920, 1080));
     QCOMPARE(shot->format(), QImage::Format_RGB32);
 
-    screen.setMousePointer(11);
-    QCOMPARE(screen.MousePointer(), 11);
+    screen.setMousePointer(CursorCode::Hourglass);
+    QCOMPARE(screen.MousePointer(), CursorCode::Hourglass);
     QCOMPARE(overrideShape(), int(Qt::WaitCursor));
-    screen.setMousePointer(0);
+    screen.setMousePointer(CursorCode::Default);
     QCOMPARE(overrideShape(), -1);
 }
 
@@ -109,11 +109,12 @@ void ScreenTest::scriptedScreen() {
     screen.refuseGrab = true;
     QCOMPARE(screen.grab(), std::nullopt);
 
-    screen.setMousePointer(5);  // goes through the real override
+    screen.setMousePointer(CursorCode::SizeAll);  // goes through the real override
     QCOMPARE(overrideShape(), int(Qt::SizeAllCursor));
-    screen.setMousePointer(0);
+    screen.setMousePointer(CursorCode::Default);
     QCOMPARE(overrideShape(), -1);
-    QCOMPARE(screen.pointerCodes, std::vector<int>({5, 0}));
+    QCOMPARE(screen.pointerCodes,
+             std::vector<CursorCode>({CursorCode::SizeAll, CursorCode::Default}));
 }
 
 QTEST_MAIN(ScreenTest)

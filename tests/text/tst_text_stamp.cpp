@@ -7,6 +7,7 @@
 #include <QtTest>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 
 namespace {
 constexpr RgbColor kWhite = RGB(255, 255, 255);
@@ -24,7 +25,7 @@ struct StampFixture final : TextPanel {
 
     bool present() const override { return true; }
     DrawingSurface& Picture1() override { return canvas; }
-    void setPicture1Pointer(int code) override { pointer = code; }
+    void setPicture1Pointer(platform::CursorCode code) override { pointer = code; }
     QString Text5() const override { return text; }
     QFont Text5Font() const override { return font; }
     QString Combo6() const override { return angle; }
@@ -50,7 +51,7 @@ struct StampFixture final : TextPanel {
     QString text = QStringLiteral("HHHH添加");
     QFont font{QStringLiteral("宋体")};
     QString angle = QStringLiteral("0");
-    int pointer = 0;
+    platform::CursorCode pointer = platform::CursorCode::Default;
 };
 }  // namespace
 
@@ -67,7 +68,7 @@ class TextStampTest : public QObject {
         QVERIFY(ink.height() >= 15 && ink.height() <= 24);  // 15 points: 20 pixels of em
         QVERIFY(ink.width() > 3 * ink.height());
         QVERIFY(f.inkOf(RGB(255, 0, 255)) > 100);  // the pen colour, drawn solid somewhere
-        QCOMPARE(f.pointer, 3);
+        QCOMPARE(f.pointer, CursorCode::IBeam);
     }
 
     void quarterAndHalfTurnsRunUpwardsAndBackwards() {

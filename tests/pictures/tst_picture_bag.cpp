@@ -1,6 +1,6 @@
 // Pictures kept as bytes for the undo history: every format back as it went in, and
 // bytes that are no bag give no picture, whatever they claim.
-#include "pictures/excel_property_bag.h"
+#include "pictures/picture_bag.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -21,7 +21,7 @@ QImage noise(int w, int h, QImage::Format format) {
 
 }  // namespace
 
-class PropertyBagTest : public QObject {
+class PictureBagTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -32,7 +32,7 @@ class PropertyBagTest : public QObject {
     void refusesEveryCutShortBag();
 };
 
-void PropertyBagTest::keepsThePicture_data() {
+void PictureBagTest::keepsThePicture_data() {
     QTest::addColumn<QImage>("picture");
     QTest::newRow("full screen") << noise(1920, 1080, QImage::Format_RGB32);
     QTest::newRow("odd width") << noise(37, 5, QImage::Format_RGB32);
@@ -49,7 +49,7 @@ void PropertyBagTest::keepsThePicture_data() {
     QTest::newRow("none") << QImage();
 }
 
-void PropertyBagTest::keepsThePicture() {
+void PictureBagTest::keepsThePicture() {
     QFETCH(QImage, picture);
     ExcelPropertyBag bag;
     QByteArray bytes(5'000'000, 'x');  // what the bytes held before goes
@@ -63,7 +63,7 @@ void PropertyBagTest::keepsThePicture() {
     QCOMPARE(back, picture);
 }
 
-void PropertyBagTest::refusesWhatIsNoBag_data() {
+void PictureBagTest::refusesWhatIsNoBag_data() {
     QTest::addColumn<QByteArray>("bytes");
     QByteArray good;
     ExcelPropertyBag().WriteP(good, noise(4, 3, QImage::Format_RGB32));
@@ -95,12 +95,12 @@ void PropertyBagTest::refusesWhatIsNoBag_data() {
     QTest::newRow("random after a good start") << garbage;
 }
 
-void PropertyBagTest::refusesWhatIsNoBag() {
+void PictureBagTest::refusesWhatIsNoBag() {
     QFETCH(QByteArray, bytes);
     QVERIFY(ExcelPropertyBag().ReadP(bytes).isNull());
 }
 
-void PropertyBagTest::refusesEveryCutShortBag() {
+void PictureBagTest::refusesEveryCutShortBag() {
     ExcelPropertyBag bag;
     QByteArray bytes;
     QImage indexed = noise(5, 2, QImage::Format_Indexed8);
@@ -110,5 +110,5 @@ void PropertyBagTest::refusesEveryCutShortBag() {
         QVERIFY2(bag.ReadP(bytes.left(n)).isNull(), qPrintable(QString::number(n)));
 }
 
-QTEST_MAIN(PropertyBagTest)
-#include "tst_property_bag.moc"
+QTEST_MAIN(PictureBagTest)
+#include "tst_picture_bag.moc"

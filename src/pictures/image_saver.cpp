@@ -1,4 +1,4 @@
-#include "mod_save_pic.h"
+#include "image_saver.h"
 
 #include "gif_writer.h"
 #include "platform/picture_io.h"
@@ -17,16 +17,13 @@ QString tr(const char* text) {
     return QCoreApplication::translate("SaveImageFile", text);
 }
 
-constexpr int kPointerDefault = 0;
-constexpr int kPointerHourglass = 11;
-
 // The hourglass for as long as the save takes, back to the default on every way out.
 class HourglassPointer {
   public:
     explicit HourglassPointer(platform::Screen& screen) : screen_(screen) {
-        screen_.setMousePointer(kPointerHourglass);
+        screen_.setMousePointer(platform::CursorCode::Hourglass);
     }
-    ~HourglassPointer() { screen_.setMousePointer(kPointerDefault); }
+    ~HourglassPointer() { screen_.setMousePointer(platform::CursorCode::Default); }
     HourglassPointer(const HourglassPointer&) = delete;
     HourglassPointer& operator=(const HourglassPointer&) = delete;
 

@@ -1,4 +1,4 @@
-#include "excel_property_bag.h"
+#include "picture_bag.h"
 
 #include <QtEndian>
 #include <cstring>

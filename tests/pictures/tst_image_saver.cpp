@@ -1,6 +1,6 @@
 // Saving pictures in every format the program offers, read back with real decoders, and
 // the faults a user can run into: unknown types, no picture, places that cannot be written.
-#include "pictures/mod_save_pic.h"
+#include "pictures/image_saver.h"
 #include "platform/scripted_services.h"
 
 #include <QDir>
@@ -11,6 +11,7 @@
 #include <set>
 
 using namespace chromadeck;
+using chromadeck::platform::CursorCode;
 
 namespace {
 
@@ -102,7 +103,7 @@ const QString kHeading = QStringLiteral("在保存图片的过程中发生错误
 
 }  // namespace
 
-class SavePicTest : public QObject {
+class ImageSaverTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -143,21 +144,21 @@ class SavePicTest : public QObject {
     platform::ScriptedScreen screen_;
 };
 
-void SavePicTest::init() {
+void ImageSaverTest::init() {
     calls_ = 0;
     messages_.messages.clear();
     screen_.pointerCodes.clear();
 }
 
 // Every save, whatever became of it, showed the hourglass and then the default pointer.
-void SavePicTest::cleanup() {
+void ImageSaverTest::cleanup() {
     QCOMPARE(screen_.pointerCodes.size(), size_t(2 * calls_));
     for (size_t i = 0; i < screen_.pointerCodes.size(); ++i)
-        QCOMPARE(screen_.pointerCodes[i], i % 2 == 0 ? 11 : 0);
-    QCOMPARE(screen_.MousePointer(), 0);
+        QCOMPARE(screen_.pointerCodes[i], i % 2 == 0 ? CursorCode::Hourglass : CursorCode::Default);
+    QCOMPARE(screen_.MousePointer(), CursorCode::Default);
 }
 
-void SavePicTest::writesEveryFormat_data() {
+void ImageSaverTest::writesEveryFormat_data() {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("decoder");
@@ -186,7 +187,7 @@ void SavePicTest::writesEveryFormat_data() {
                                   << "drawing" << QByteArray("png") << false;
 }
 
-void SavePicTest::writesEveryFormat() {
+void ImageSaverTest::writesEveryFormat() {
     QFETCH(QString, type);
     QFETCH(QString, name);
     QFETCH(QByteArray, decoder);
@@ -213,7 +214,7 @@ void SavePicTest::writesEveryFormat() {
     if (decoder == "bmp") QCOMPARE(qFromLittleEndian<quint16>(readAll(path).constData() + 28), 24);
 }
 
-void SavePicTest::tiffIsTwentyFourBitsUncompressed_data() {
+void ImageSaverTest::tiffIsTwentyFourBitsUncompressed_data() {
     QTest::addColumn<QImage>("picture");
     QTest::addColumn<Long>("compression");
     QTest::addColumn<quint32>("tag");  // TIFF: 1 none, 5 LZW
@@ -225,7 +226,7 @@ void SavePicTest::tiffIsTwentyFourBitsUncompressed_data() {
     QTest::newRow("transparency gets no sample") << seeThrough << Long(6) << 1u;
 }
 
-void SavePicTest::tiffIsTwentyFourBitsUncompressed() {
+void ImageSaverTest::tiffIsTwentyFourBitsUncompressed() {
     QFETCH(QImage, picture);
     QFETCH(Long, compression);
     QFETCH(quint32, tag);
@@ -239,7 +240,7 @@ void SavePicTest::tiffIsTwentyFourBitsUncompressed() {
     QCOMPARE(readBack(path).size(), picture.size());
 }
 
-void SavePicTest::jpegQualityTradesSizeForFidelity() {
+void ImageSaverTest::jpegQualityTradesSizeForFidelity() {
     const QImage picture = busyPicture(300, 200);
     const QString where = folder();
     QVERIFY(save(picture, where + "/80.jpg", "jpg", 80));
@@ -251,7 +252,7 @@ void SavePicTest::jpegQualityTradesSizeForFidelity() {
     QVERIFY(meanError(at100, picture) < 4);
 }
 
-void SavePicTest::gifPalette_data() {
+void ImageSaverTest::gifPalette_data() {
     QTest::addColumn<QImage>("picture");
     QTest::addColumn<double>("tolerance");      // mean error per channel; 0 is exact
     QImage full(16, 16, QImage::Format_RGB32);  // exactly a palette's worth
@@ -267,7 +268,7 @@ void SavePicTest::gifPalette_data() {
     QTest::newRow("photo") << busyPicture(320, 240) << 4.0;
 }
 
-void SavePicTest::gifPalette() {
+void ImageSaverTest::gifPalette() {
     QFETCH(QImage, picture);
     QFETCH(double, tolerance);
     const QString path = folder() + "/a.gif";
@@ -284,7 +285,7 @@ void SavePicTest::gifPalette() {
     }
 }
 
-void SavePicTest::unknownTypesAreError9_data() {
+void ImageSaverTest::unknownTypesAreError9_data() {
     QTest::addColumn<QString>("type");
     QTest::newRow("empty") << "";
     QTest::newRow("jpgx") << "jpgx";
@@ -292,7 +293,7 @@ void SavePicTest::unknownTypesAreError9_data() {
     QTest::newRow("spaced") << " png";
 }
 
-void SavePicTest::unknownTypesAreError9() {
+void ImageSaverTest::unknownTypesAreError9() {
     QFETCH(QString, type);
     const QString where = folder();
     QVERIFY(!save(flatPicture(), where + "/a.png", type));
@@ -305,7 +306,7 @@ void SavePicTest::unknownTypesAreError9() {
     QVERIFY(QDir(where).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
-void SavePicTest::noPictureIsError481() {
+void ImageSaverTest::noPictureIsError481() {
     const QString where = folder();
     QVERIFY(!save(QImage(), where + "/a.png", "png"));
     QVERIFY(!save(QImage(), where + "/a.bmp", "bmp"));
@@ -317,7 +318,7 @@ void SavePicTest::noPictureIsError481() {
     QVERIFY(QDir(where).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
-void SavePicTest::unwritablePlacesAreError75_data() {
+void ImageSaverTest::unwritablePlacesAreError75_data() {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("target");  // inside the case's folder
     QTest::addColumn<QImage>("picture");
@@ -334,7 +335,7 @@ void SavePicTest::unwritablePlacesAreError75_data() {
                                                    << "old" << tooWide;
 }
 
-void SavePicTest::unwritablePlacesAreError75() {
+void ImageSaverTest::unwritablePlacesAreError75() {
     QFETCH(QString, type);
     QFETCH(QString, target);
     QFETCH(QImage, picture);
@@ -359,5 +360,5 @@ void SavePicTest::unwritablePlacesAreError75() {
     QCOMPARE(readAll(where + "/old"), old);
 }
 
-QTEST_MAIN(SavePicTest)
-#include "tst_save_pic.moc"
+QTEST_MAIN(ImageSaverTest)
+#include "tst_image_saver.moc"
