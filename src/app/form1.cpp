@@ -104,7 +104,8 @@ void Form1::wire() {
 }
 
 void Form1::wireText() {
-    textStamper_.emplace(TextControls{Picture1, Text5, Combo6, &CDlg});
+    textStamper_.emplace(
+        TextControls{.Picture1 = Picture1, .Text5 = Text5, .Combo6 = Combo6, .CDlg = &CDlg});
     // The two text-box options share the panel's one group with the mode options, so
     // choosing one clears the mode's button; the mode itself (Frame1's Tag) stays, and
     // the next press on the canvas still acts in it.

@@ -6,7 +6,7 @@
 #include "figures/canvas_mode.h"
 #include "figures/main_panel_view.h"
 #include "figures/press_dispatch.h"
-#include "pictures/rotation.h"
+#include "pictures/picture_rotation.h"
 #include "pictures/sticker_boxes.h"
 #include "platform/common_dialog.h"
 #include "platform/services.h"

@@ -4,10 +4,26 @@
 namespace chromadeck {
 
 void Form1::wirePictures() {
-    stickers_.emplace(
-        StickerControls{this, Picture1, Picture2, Picture3, Label17, &CDlg, &services_.messages});
-    rotation_.emplace(RotationControls{this, Picture1, Picture2, Picture3, Combo7, HScroll5,
-                                       HScroll6, &CDlg, &services_.messages});
+    stickers_.emplace(StickerControls{
+        .window = this,
+        .Picture1 = Picture1,
+        .Picture2 = Picture2,
+        .Picture3 = Picture3,
+        .Label17 = Label17,
+        .CDlg = &CDlg,
+        .messages = &services_.messages,
+    });
+    rotation_.emplace(RotationControls{
+        .window = this,
+        .Picture1 = Picture1,
+        .Picture2 = Picture2,
+        .Picture3 = Picture3,
+        .Combo7 = Combo7,
+        .HScroll5 = HScroll5,
+        .HScroll6 = HScroll6,
+        .CDlg = &CDlg,
+        .messages = &services_.messages,
+    });
 
     connect(Command10, &QPushButton::clicked, this, [this] { stickers_->Command10_Click(); });
     connect(Command8, &QPushButton::clicked, this, [this] { stickers_->Command8_Click(); });

@@ -18,21 +18,6 @@ std::optional<RgbColor> MaskColour(const ClickableLabel& swatch) {
     return swatch.BackColor();
 }
 
-QSize StickerSize(const QImage& picture) {
-    if (picture.isNull()) return QSize(0, 0);
-    // Pictures keep their size in HIMETRIC as whole numbers; one screen pixel is 1/96 in.
-    const auto himetric = [](int pixels) {
-        return roundHalfEven(
-            DrawingSurface::ScaleX(pixels, DrawingSurface::kPixels, DrawingSurface::kHimetric));
-    };
-    const auto pixels = [](double himetricValue) {
-        return toLong(DrawingSurface::ScaleX(himetricValue, DrawingSurface::kHimetric,
-                                             DrawingSurface::kPixels))
-            .value_or(0);
-    };
-    return QSize(pixels(himetric(picture.width())), pixels(himetric(picture.height())));
-}
-
 StickerBoxes::StickerBoxes(const StickerControls& controls) : c_(controls) {}
 
 void StickerBoxes::Command10_Click() {
@@ -84,22 +69,7 @@ void StickerBoxes::Paste(float X, float Y) {
     DrawingSurface& sticker = c_.Picture3->surface();
     canvas.setAutoRedraw(true);
     sticker.setAutoRedraw(true);
-    const QSize size = StickerSize(sticker.Picture());
-    if (size.isEmpty()) return;  // an empty sticker pastes nothing
-    // The press point in canvas units, taken as pixels at seven tenths: close to where
-    // the pointer is on the main canvas.
-    const auto xd = toLong(double(X) - double(X) * 0.3);
-    const auto yd = toLong(double(Y) - double(Y) * 0.3);
-    if (!xd || !yd) return;
-    const QImage source = sticker.Image();
-    const std::optional<RgbColor> mask = MaskColour(*c_.Label17);
-    if (mask) {
-        canvas.TransparentBlt(*xd, *yd, size.width(), size.height(), source, 0, 0, size.width(),
-                              size.height(), *mask);
-    } else {
-        canvas.BitBlt(*xd, *yd, size.width(), size.height(), source, 0, 0);
-    }
-    canvas.Refresh();
+    if (PasteSticker(canvas, sticker, MaskColour(*c_.Label17), X, Y)) canvas.Refresh();
 }
 
 }  // namespace chromadeck

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/rgb_color.h"
+#include "sticker_paste.h"
 
 #include <QImage>
 #include <QPoint>
@@ -33,10 +34,6 @@ struct StickerControls {
 // The mask colour is the swatch's background. Until a colour is picked the swatch shows
 // the platform's own label colour, which stands for no colour at all: it masks nothing.
 std::optional<RgbColor> MaskColour(const ClickableLabel& swatch);
-
-// A picture's size in pixels as the screen shows it: its stored physical size (in
-// hundredths of a millimetre) converted at the screen's resolution, rounded.
-QSize StickerSize(const QImage& picture);
 
 class StickerBoxes {
   public:

@@ -1,6 +1,7 @@
 // Turning the sticker into the output box: orientation, coverage, drawing over earlier
 // results, the fast way against the plain one, the controls.
 #include "picture_fixture.h"
+#include "pictures/picture_rotation.h"
 #include "pictures/rotation.h"
 
 #include <QTemporaryDir>
