@@ -2,6 +2,7 @@
 // clear buttons.
 #include "canvas/random_source.h"
 #include "form11.h"
+#include "pad_fill.h"
 #include "platform/picture_files.h"
 #include "platform/picture_io.h"
 
@@ -39,19 +40,9 @@ void Form11::Picture1_MouseUp(int, int, float, float) {
 }
 
 void Form11::fillAt(float x, float y) {
-    DrawingSurface& pad = Picture1->surface();
-    // The pixel under the pointer, in the scale the press was reported in.
-    const int px = pad.pixelX(x), py = pad.pixelY(y);
-    // From the first fill on, the pad measures in pixels for as long as the window lives.
-    pad.setScaleMode(DrawingSurface::kPixels);
-    pad.setFillStyle(0);
-    pad.setFillColor(Label1->BackColor());
     // Every fill also makes the main window's colours unpredictable from here on.
     random_.ReseedFromClock();
-    // A press on the border reads no pixel, and there is nothing to fill.
-    const RgbColor clicked = pad.Point(px, py);
-    if (!clicked.isNoPixel()) pad.ExtFloodFill(px, py, clicked);
-    pad.Refresh();
+    FillPadAt(Picture1->surface(), Label1->BackColor(), x, y);
     penDown_ = false;
 }
 
