@@ -6,6 +6,8 @@
 CHROMADECK_PACKAGES=(
     # toolchain
     g++ cmake ninja-build pkg-config
+    # the format check in scripts/test
+    clang-format
     # Qt and the headers its CMake packages look for
     qt6-base-dev qt6-image-formats-plugins libgl-dev
     # GIF pictures

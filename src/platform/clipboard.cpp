@@ -5,10 +5,16 @@
 
 namespace chromadeck::platform {
 
-void ClipboardSetImage(const QImage& picture) { QGuiApplication::clipboard()->setImage(picture); }
+void ClipboardSetImage(const QImage& picture) {
+    QGuiApplication::clipboard()->setImage(picture);
+}
 
-QImage ClipboardImage() { return QGuiApplication::clipboard()->image(); }
+QImage ClipboardImage() {
+    return QGuiApplication::clipboard()->image();
+}
 
-void ClipboardClear() { QGuiApplication::clipboard()->clear(); }
+void ClipboardClear() {
+    QGuiApplication::clipboard()->clear();
+}
 
 }  // namespace chromadeck::platform
