@@ -28,8 +28,8 @@ void DrawingSurface::BitBlt(int x, int y, int w, int h, const QImage& source, in
     markDrawn();
 }
 
-void DrawingSurface::TransparentBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy,
-                            int sw, int sh, RgbColor mask) {
+void DrawingSurface::TransparentBlt(int x, int y, int w, int h, const QImage& source, int sx,
+                                    int sy, int sw, int sh, RgbColor mask) {
     QImage& target = drawingTarget();
     const QSize area = drawingSize();
     const QImage src =

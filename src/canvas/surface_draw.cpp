@@ -62,7 +62,8 @@ void DrawingSurface::LineTo(float x2, float y2, std::optional<RgbColor> colour) 
     Line(currentX_, currentY_, x2, y2, colour);
 }
 
-void DrawingSurface::LineBox(float x1, float y1, float x2, float y2, std::optional<RgbColor> colour) {
+void DrawingSurface::LineBox(float x1, float y1, float x2, float y2,
+                             std::optional<RgbColor> colour) {
     QImage& target = drawingTarget();
     const ClipRect clip = ClipRect::of(drawingSize().width(), drawingSize().height());
     raster::boxOutlineSpans(pixelX(x1), pixelY(y1), pixelX(x2), pixelY(y2), drawWidth_, clip,
@@ -73,8 +74,8 @@ void DrawingSurface::LineBox(float x1, float y1, float x2, float y2, std::option
 }
 
 void DrawingSurface::Circle(float x, float y, float radius, std::optional<RgbColor> colour,
-                    std::optional<float> start, std::optional<float> end,
-                    std::optional<float> aspect) {
+                            std::optional<float> start, std::optional<float> end,
+                            std::optional<float> aspect) {
     const double ratio = aspect.value_or(1.0f);
     // Radii are measured with the horizontal unit; the aspect shortens one semi-axis.
     const double r = std::fabs(unitsToPixelsX(radius));
