@@ -22,7 +22,6 @@ constexpr float kPanelHeight = 560.0f / platform::kTwipsPerPixel;
 constexpr RgbColor kBarColour = RGB(222, 238, 255);
 constexpr RgbColor kBarOutline = RGB(128, 128, 255);
 constexpr RgbColor kSelectionColour = RGB(0, 122, 236);
-constexpr float kHandleSize = 4;
 
 Canvas* newBar(QWidget* parent, const char* name) {
     auto* bar = new Canvas(parent);
@@ -52,12 +51,13 @@ QLabel* newReadout(QWidget* parent, const char* name) {
 }  // namespace
 
 CaptureForm::CaptureForm(QWidget* owner, platform::Services services)
-    : Canvas(owner), services_(services) {
+    : QWidget(owner), services_(services) {
     setObjectName(QStringLiteral("CaptureForm"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(QStringLiteral("截屏"));
-    setBorderStyle(0);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     buildControls();
     wire();
     // The window sees every key before the control that has the focus (the text box).
@@ -65,7 +65,7 @@ CaptureForm::CaptureForm(QWidget* owner, platform::Services services)
 }
 
 CaptureForm::~CaptureForm() {
-    if (open_) setScreenPointer(platform::CursorCode::Default);
+    if (open_) setPointer(platform::CursorCode::Default);
     if (loop_) loop_->quit();
 }
 
@@ -111,12 +111,6 @@ void CaptureForm::buildControls() {
 }
 
 void CaptureForm::wire() {
-    connect(this, &Canvas::MouseDown, this,
-            [this](int b, int s, float x, float y) { Form_MouseDown(b, s, x, y); });
-    connect(this, &Canvas::MouseMove, this,
-            [this](int b, int s, float x, float y) { Form_MouseMove(b, s, x, y); });
-    connect(this, &Canvas::MouseUp, this,
-            [this](int b, int s, float x, float y) { Form_MouseUp(b, s, x, y); });
     for (HandleImage* handle : Image1) {
         connect(handle, &HandleImage::MouseDown, this, &CaptureForm::Image1_MouseDown);
         connect(handle, &HandleImage::MouseMove, this, &CaptureForm::Image1_MouseMove);
@@ -136,27 +130,27 @@ void CaptureForm::Run() {
     if (alive) loop_ = nullptr;
 }
 
-void CaptureForm::startRun() {
-    // Nothing of an earlier run is left: state, region, text box, panel, history.
-    run_ = RunState{};
+// Nothing of an earlier run is left on the controls: region, text box, panel, tools. The
+// colour and the size start afresh with the session (red, 11 points).
+void CaptureForm::resetControls() {
     hideSelection();
-    setFrame({});
+    Shape1At.Move(0, 0, 0, 0);
     TextEdit->hide();
     TextEdit->clear();
     Picture2->hide();
-    resetTools();
-    history_.clear();
+    Picture1At.Move(Picture1At.Left(), -Picture1At.Height());
+    Picture1->hide();
+    for (ShapeControl* square : Shape3) square->hide();
+    for (size_t k = 0; k < 16; ++k) Pcolor[k]->setBorderStyle(0);
+    Text1->setText(QStringLiteral("11"));
+    Combo1->setCurrentText(QStringLiteral("11"));
+    PicCombox->setPicture(Image4[0]);
 }
 
 bool CaptureForm::Open() {
     if (open_) return true;
-    startRun();
-
-    Picture1At.Move(Picture1At.Left(), -Picture1At.Height());
-    Picture1->hide();
-    surface().setAutoRedraw(true);
-    surface().setScaleMode(DrawingSurface::kPixels);
-    setScreenPointer(platform::CursorCode::Cross);
+    resetControls();
+    setPointer(platform::CursorCode::Cross);
 
     // The copy is taken while the window is still hidden, so that it is not in it.
     const Long W = toLong(services_.screen.Width() / platform::kTwipsPerPixel).value_or(0);
@@ -164,23 +158,21 @@ bool CaptureForm::Open() {
     const std::optional<QImage> shot = services_.screen.grab();
     if (!shot) {
         // A frozen black screen would look like a capture; say why there is none instead.
-        setScreenPointer(platform::CursorCode::Default);
+        setPointer(platform::CursorCode::Default);
         services_.messages.show(parentWidget(), QStringLiteral("截屏"),
                                 QStringLiteral("无法截取屏幕：这个桌面不允许程序读取屏幕内容。"),
                                 platform::MessageIcon::Warning);
         return false;
     }
-    // The window's image must cover the screen before the copy lands in it.
+    // The window's picture must cover the screen before the copy lands in it.
     setGeometry(0, 0, W, H);
-    setPicture(QImage());
-    surface().BitBlt(0, 0, W, H, *shot, 0, 0);
-
-    setPicture(surface().Image());
-    history_.StartHistory(surface().Picture());
-    run_.SelMode = kSelDraw;
-    run_.ToolOn = 0;
+    session_ = std::make_unique<CaptureSession>(static_cast<CaptureView&>(*this),
+                                                QSizeF(screenWidthPixels(), screenHeightPixels()));
+    session_->surface().attach(this);
+    session_->start(*shot);
 
     open_ = true;
+    present();
     // Without a window manager a full-screen window would keep its old size: the
     // geometry is the screen's already.
     showFullScreen();
@@ -219,9 +211,8 @@ void CaptureForm::Unload() {
     if (!open_) return;
     open_ = false;
     hide();
-    setScreenPointer(platform::CursorCode::Default);
-    history_.clear();
-    setPicture(QImage());
+    setPointer(platform::CursorCode::Default);
+    session_.reset();  // the picture and its history with it
     if (loop_) loop_->quit();
 }
 
@@ -235,16 +226,8 @@ float CaptureForm::screenHeightPixels() const {
     return float(services_.screen.Height() / platform::kTwipsPerPixel);
 }
 
-void CaptureForm::setScreenPointer(platform::CursorCode code) {
-    services_.screen.setMousePointer(code);
-}
-
 Frame CaptureForm::frame() const {
     return {Shape1At.Left(), Shape1At.Top(), Shape1At.Width(), Shape1At.Height()};
-}
-
-void CaptureForm::setFrame(const Frame& f) {
-    Shape1At.Move(f.Left, f.Top, f.Width, f.Height);
 }
 
 }  // namespace chromadeck

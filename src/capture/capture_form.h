@@ -3,28 +3,28 @@
 #include "canvas/canvas.h"
 #include "canvas/controls/shape_controls.h"
 #include "capture_controls.h"
-#include "capture_history.h"
-#include "capture_run_state.h"
+#include "capture_session.h"
 #include "platform/services.h"
-#include "selection_rules.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <array>
+#include <memory>
 
 class QEventLoop;
 
 namespace chromadeck {
 
-// The capture window: a borderless window over the whole screen that shows a frozen
-// picture of the screen taken as it opens. The window itself is the picture that gets
-// annotated (its persistent image, Picture and drawing operations are the Canvas's);
-// the selection frame, its handles, the read-outs, the toolbar and the options panel lie
-// above it. Every opening is a fresh capture run; closing it throws the run away.
+// The capture window: a borderless window over the whole screen that shows one capture
+// run. The run itself (the frozen screen and its annotations, the region, the tools and
+// the history) is a `CaptureSession`; the window builds the controls, hands the session
+// its events and shows what the session decides: its picture, and above it the selection
+// frame, its handles, the read-outs, the toolbar and the options panel. Every opening
+// starts a fresh session; closing the window throws it away.
 //
 // It is modal and owned by the main window: Run() returns when the window has closed.
-class CaptureForm : public Canvas {
+class CaptureForm : public QWidget, private SurfaceHost, private capture::CaptureView {
     Q_OBJECT
 
   public:
@@ -37,9 +37,16 @@ class CaptureForm : public Canvas {
     // when the platform will not let the screen be copied; nothing is shown then.
     bool Open();
     // Every way the window closes ends here: it hides, the screen cursor goes back to the
-    // default, the run's picture and history are dropped and Run() returns.
+    // default, the run is dropped and Run() returns.
     void Unload();
     bool isOpen() const { return open_; }
+
+    // The run on show; there is one only while the window is open.
+    const capture::CaptureSession& session() const { return *session_; }
+    // The region: the frame `Shape1`'s geometry.
+    capture::Frame frame() const;
+    // The colour of every annotation: the big swatch's.
+    RgbColor CurrentColour() const;
 
     // ---- controls (children of the window, named as the handlers know them)
     Canvas* Picture1 = nullptr;  // the toolbar
@@ -52,8 +59,8 @@ class CaptureForm : public Canvas {
     QLabel* LblPos = nullptr;   // "宽x高"
     QLabel* lblInfo = nullptr;  // "RGB(r,g,b)" under the pointer
     // On the toolbar: the nine buttons, their hover squares and the two separators.
-    std::array<capture::IconButton*, 9> Image2{};
-    std::array<ShapeControl*, 9> Shape3{};
+    std::array<capture::IconButton*, capture::kToolbarButtonCount> Image2{};
+    std::array<ShapeControl*, capture::kToolbarButtonCount> Shape3{};
     LineControl* Line1 = nullptr;
     LineControl* Line2 = nullptr;
     // On the options panel: the font-size group and the palette.
@@ -62,15 +69,86 @@ class CaptureForm : public Canvas {
     QLabel* Image3 = nullptr;
     Canvas* PicCombox = nullptr;  // looks like a combo box: Image4 (0..2) by state
     QLineEdit* Text1 = nullptr;   // the font size in points, as typed
-    // The size the text tool last read from Text1 as a positive number; what a commit
-    // uses while Text1 holds something else.
-    float lastTextSize_ = 11;
     QComboBox* Combo1 = nullptr;  // its list of sizes
     std::array<QImage, 3> Image4;
     Canvas* PicColor = nullptr;
     std::array<Canvas*, 17> Pcolor{};  // 16 is the current colour
 
-    // Where the placed controls are, as the rules compute it (Single pixels).
+    // ---- handlers; positions in window pixels, buttons 1 left, 2 right, 4 middle
+    void Form_KeyDown(int KeyCode, int Shift);
+    void Form_MouseDown(int Button, int Shift, float X, float Y);
+    void Form_MouseMove(int Button, int Shift, float X, float Y);
+    void Form_MouseUp(int Button, int Shift, float X, float Y);
+    void Form_DblClick();
+    void Image1_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void Image1_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void Image1_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void Image2_Click(int Index);
+    void Image2_MouseMove(int Index);
+
+    // After an annotation is drawn into the persistent image: it becomes part of the
+    // picture and the next snapshot of the history.
+    void PushSnapshot();
+    // The toolbar's "撤销" and "重做".
+    void Undo();
+    void Redo();
+    // Opens the list of `combo` when it is closed, closes it when it is open.
+    void OpenCombo(QComboBox* combo);
+
+    // ---- copy and save
+    // What the window shows in that rectangle, without the frame, labels and handles,
+    // onto the clipboard.
+    void ScrnCap(Long Left, Long Top, Long Right, Long Bottom);
+    // Asks for a file name and saves the clipboard's picture there.
+    void CutdSave();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    // The session's picture is this window's drawing area.
+    QSize drawingArea() const override { return size(); }
+    void scheduleRepaint() override { update(); }
+    void repaintNow() override { repaint(); }
+
+    // What the session asks of the window.
+    void setPointer(platform::CursorCode code) override;
+    QString typedTextSize() const override;
+    bool typingBoxOpen() const override;
+    void openTypingBox(QPoint at) override;
+    void styleTypingBox(double points, RgbColor colour) override;
+    QString typedText() const override;
+    QPoint typingBoxAt() const override;
+    void closeTypingBox() override;
+
+    void buildControls();
+    void wire();
+    void resetControls();
+    void buildTools();
+    void wireTools();
+    // Makes the controls show the session's overlay.
+    void present();
+    void hideSelection();
+    void placeSelection(const capture::Frame& frame);
+    void PlaceToolbar();
+    // The options panel beside the toolbar: under it when it fits on the screen, else above.
+    void PlacePanel();
+    void showToolOptions(capture::CaptureTool tool);
+    void growTextEdit();
+    void copyRegion();
+    void copyAndExit();
+    void saveAndExit();
+    // The screen in pixels as the capture window counts them: twips divided by 15.
+    float screenWidthPixels() const;
+    float screenHeightPixels() const;
+
+    // Where the placed controls are, as the layout computes it (Single pixels).
     capture::Site Picture1At;
     capture::Site Picture2At;
     capture::Site Shape1At;
@@ -80,94 +158,8 @@ class CaptureForm : public Canvas {
     capture::Site PicFontAt;
     capture::Site PicColorAt;
 
-    capture::RunState& run() { return run_; }
-    const capture::RunState& run() const { return run_; }
-    capture::CaptureHistory& history() { return history_; }
-    const capture::CaptureHistory& history() const { return history_; }
-
-    // The region: the frame `Shape1`'s geometry.
-    capture::Frame frame() const;
-    void setFrame(const capture::Frame& frame);
-
-    // The screen in pixels as the capture window counts them: twips divided by 15.
-    float screenWidthPixels() const;
-    float screenHeightPixels() const;
-    // The screen-wide cursor; any code but Default overrides every window's own.
-    void setScreenPointer(platform::CursorCode code);
-
-    // ---- handlers; positions in window pixels, buttons 1 left, 2 right, 4 middle
-    void Form_KeyDown(int KeyCode, int Shift);
-    void Form_MouseDown(int Button, int Shift, float X, float Y);
-    void Form_MouseMove(int Button, int Shift, float X, float Y);
-    void Form_MouseUp(int Button, int Shift, float X, float Y);
-    void Image1_MouseDown(int Index, int Button, int Shift, float X, float Y);
-    void Image1_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Image1_MouseUp(int Index, int Button, int Shift, float X, float Y);
-
-    // ---- methods the capture handlers share
-    // Puts the eight handles around the frame and shows them.
-    void ImageMove();
-    // An empty region anchored at (x, y), with the frame, read-outs and handles hidden.
-    void ResetSelection(float x, float y);
-    // The toolbar beside the region, shown.
-    void PlaceToolbar();
-    // After an annotation is drawn into the persistent image: it becomes part of the
-    // picture and the next snapshot of the history.
-    void PushSnapshot();
-    // The toolbar's "撤销" and "重做".
-    void Undo();
-    void Redo();
-
-    // ---- toolbar and options panel
-    void Image2_Click(int Index);
-    void Image2_MouseMove(int Index);
-    // The options panel beside the toolbar: under it when it fits on the screen, else above.
-    void PlacePanel();
-    // Opens the list of `combo` when it is closed, closes it when it is open.
-    void OpenCombo(QComboBox* combo);
-    // The colour of every annotation: the big swatch's.
-    RgbColor CurrentColour() const;
-
-    // ---- annotation
-    // An arrow on `pic` from the tail (x0, y0) to the tip (X1, Y1), two barbs at the tip.
-    static void Arrow(DrawingSurface& pic, float x0, float y0, float X1, float Y1, float ArrowLen,
-                      RgbColor color);
-
-    // ---- copy, save and exit
-    // What the window shows in that rectangle, without the frame, labels and handles,
-    // onto the clipboard.
-    void ScrnCap(Long Left, Long Top, Long Right, Long Bottom);
-    // Asks for a file name and saves the clipboard's picture there.
-    void CutdSave();
-    void Form_DblClick();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    void buildControls();
-    void wire();
-    void startRun();
-    void hideSelection();
-    void placeLabels();
-    void buildTools();
-    void wireTools();
-    void resetTools();
-    void showToolOptions(int index);
-    bool annotationPress(float X, float Y);
-    void annotationMove(float X, float Y);
-    void annotationRelease(float X, float Y);
-    QPointF strokeEnd(float X, float Y) const;
-    void drawShape(float x2, float y2);
-    void growTextEdit();
-    void copyRegion();
-    void copyAndExit();
-    void saveAndExit();
-
     platform::Services services_;
-    capture::RunState run_;
-    capture::CaptureHistory history_;
+    std::unique_ptr<capture::CaptureSession> session_;
     bool open_ = false;
     QEventLoop* loop_ = nullptr;
 };

@@ -30,10 +30,11 @@ QString saveFolder() {
 void CaptureForm::ScrnCap(Long Left, Long Top, Long Right, Long Bottom) {
     hideSelection();
     platform::PumpEvents();
+    if (!session_) return;  // closed while the events ran
     const Long w = Right - Left, h = Bottom - Top;
     // What the window shows there: the persistent picture with every kept annotation (the
     // screen-only layer is empty between strokes).
-    platform::ClipboardSetImage(surface().Image().copy(Left, Top, w, h));
+    platform::ClipboardSetImage(session_->surface().Image().copy(Left, Top, w, h));
 }
 
 void CaptureForm::copyRegion() {
@@ -90,8 +91,7 @@ void CaptureForm::CutdSave() {
 }
 
 void CaptureForm::Form_DblClick() {
-    if (PtInRect(run_.HitRect, toLongClamped(run_.PressX), toLongClamped(run_.PressY)))
-        copyAndExit();
+    if (session_ && session_->doubleClickCopies()) copyAndExit();
 }
 
 }  // namespace chromadeck

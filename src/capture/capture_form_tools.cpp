@@ -20,22 +20,21 @@ constexpr float kPanelFullWidth = 3620.0f / platform::kTwipsPerPixel;
 constexpr float kPicColorLeftWithFont = 1180.0f / platform::kTwipsPerPixel;
 
 struct ButtonPlace {
-    int index;
-    const char* tip;
+    ToolbarButton button;
     float x;
     float hoverX;
 };
 // Left to right on the toolbar.
-constexpr std::array<ButtonPlace, 9> kButtons{{
-    {7, "添加矩形", 6.67f, 5.33f},
-    {6, "添加椎圆", 32, 30},
-    {5, "添加文字", 57.33f, 54.67f},
-    {4, "添加箭头", 81.33f, 80},
-    {0, "撤销", 113.33f, 111.33f},
-    {8, "重做", 138, 136},
-    {2, "保存", 162.67f, 160.67f},
-    {3, "退出截屏", 193.33f, 191.33f},
-    {1, "复制退出", 218, 216},
+constexpr std::array<ButtonPlace, kToolbarButtonCount> kButtons{{
+    {ToolbarButton::Rectangle, 6.67f, 5.33f},
+    {ToolbarButton::Ellipse, 32, 30},
+    {ToolbarButton::Text, 57.33f, 54.67f},
+    {ToolbarButton::Arrow, 81.33f, 80},
+    {ToolbarButton::Undo, 113.33f, 111.33f},
+    {ToolbarButton::Redo, 138, 136},
+    {ToolbarButton::Save, 162.67f, 160.67f},
+    {ToolbarButton::Exit, 193.33f, 191.33f},
+    {ToolbarButton::CopyAndExit, 218, 216},
 }};
 
 struct Swatch {
@@ -105,13 +104,13 @@ QImage fontSizeIcon() {
 
 void CaptureForm::buildTools() {
     for (const ButtonPlace& b : kButtons) {
-        const auto i = size_t(b.index);
+        const int index = int(b.button);
+        const auto i = size_t(index);
         Shape3[i] = new ShapeControl(Picture1, kHoverColour);
-        Shape3[i]->setObjectName(QStringLiteral("Shape3_%1").arg(b.index));
+        Shape3[i]->setObjectName(QStringLiteral("Shape3_%1").arg(index));
         Site(Shape3[i], 20, 20).Move(b.hoverX, 3);
         Shape3[i]->hide();
-        Image2[i] =
-            new IconButton(b.index, toolbarIcon(b.index), QString::fromUtf8(b.tip), Picture1);
+        Image2[i] = new IconButton(index, toolbarIcon(index), tooltipOf(b.button), Picture1);
         Site(Image2[i], 16, 16).Move(b.x, 5);
     }
     // Between the tools and undo, and between save and exit.
@@ -173,11 +172,11 @@ void CaptureForm::wireTools() {
         connect(button, &IconButton::Hover, this, &CaptureForm::Image2_MouseMove);
     }
     connect(Picture1, &Canvas::MouseMove, this, [this](int, int, float, float) {
-        setScreenPointer(platform::CursorCode::Arrow);
+        setPointer(platform::CursorCode::Arrow);
         for (ShapeControl* square : Shape3) square->hide();
     });
     connect(Picture2, &Canvas::MouseMove, this,
-            [this](int, int, float, float) { setScreenPointer(platform::CursorCode::Arrow); });
+            [this](int, int, float, float) { setPointer(platform::CursorCode::Arrow); });
 
     for (size_t k = 0; k < Pcolor.size(); ++k) {
         connect(Pcolor[k], &Canvas::MouseMove, this, [this, k](int, int, float, float) {
@@ -188,8 +187,9 @@ void CaptureForm::wireTools() {
             }
         });
         connect(Pcolor[k], &Canvas::MouseUp, this, [this, k](int, int, float, float) {
-            // Setting the back colour repaints the swatch: leave the big one alone.
-            if (k != 16) Pcolor[16]->surface().setBackColor(Pcolor[k]->surface().BackColor());
+            if (k == 16 || !session_) return;
+            session_->setColour(Pcolor[k]->surface().BackColor());
+            present();
         });
     }
     connect(PicColor, &Canvas::MouseMove, this, [this](int, int, float, float) {
@@ -206,20 +206,8 @@ void CaptureForm::wireTools() {
     });
     // The box grows with its text and never shrinks while it is open.
     connect(TextEdit, &QLineEdit::textChanged, this, [this](const QString&) { growTextEdit(); });
-    connect(this, &Canvas::DblClick, this, &CaptureForm::Form_DblClick);
     connect(Combo1, &QComboBox::textActivated, this,
             [this](const QString&) { Text1->setText(Combo1->currentText()); });
-}
-
-// The colour and the size last only for one run: each opening starts red at 11 points.
-void CaptureForm::resetTools() {
-    for (ShapeControl* square : Shape3) square->hide();
-    for (size_t k = 0; k < 16; ++k) Pcolor[k]->setBorderStyle(0);
-    Pcolor[16]->surface().setBackColor(RGB(255, 0, 0));
-    Text1->setText(QStringLiteral("11"));
-    Combo1->setCurrentText(QStringLiteral("11"));
-    lastTextSize_ = 11;
-    PicCombox->setPicture(Image4[0]);
 }
 
 RgbColor CaptureForm::CurrentColour() const {
@@ -232,27 +220,44 @@ void CaptureForm::Image2_MouseMove(int Index) {
 }
 
 void CaptureForm::Image2_Click(int Index) {
-    switch (Index) {
-        case 0:
-            Undo();
-            break;
-        case 8:
-            Redo();
-            break;
-        case 1:
+    const auto button = ToolbarButton(Index);
+    switch (button) {
+        case ToolbarButton::CopyAndExit:
             copyAndExit();
             return;
-        case 2:
+        case ToolbarButton::Save:
             saveAndExit();
             return;
-        case 3:
+        case ToolbarButton::Exit:
             Unload();
             return;
         default:
-            showToolOptions(Index);
             break;
     }
-    run_.LastButton = Index;
+    if (!session_) return;
+    const std::optional<CaptureTool> tool = toolOf(button);
+    if (tool) showToolOptions(*tool);
+    session_->pressButton(button);
+    present();
+    if (tool) Picture2->raise();
+}
+
+void CaptureForm::PushSnapshot() {
+    if (!session_) return;
+    session_->PushSnapshot();
+    present();
+}
+
+void CaptureForm::Undo() {
+    if (!session_) return;
+    session_->Undo();
+    present();
+}
+
+void CaptureForm::Redo() {
+    if (!session_) return;
+    session_->Redo();
+    present();
 }
 
 void CaptureForm::PlacePanel() {
@@ -263,9 +268,10 @@ void CaptureForm::PlacePanel() {
     Picture2At.Move(Picture1At.Left(), top);
 }
 
-void CaptureForm::showToolOptions(int index) {
+// The panel's place and layout for `tool`; whether it shows is the session's call.
+void CaptureForm::showToolOptions(CaptureTool tool) {
     PlacePanel();
-    if (index == 5) {
+    if (tool == CaptureTool::Text) {
         PicFont->show();
         PicColorAt.Move(kPicColorLeftWithFont, PicColorAt.Top());
         Picture2At.Move(Picture2At.Left(), Picture2At.Top(), kPanelFullWidth, Picture2At.Height());
@@ -276,14 +282,6 @@ void CaptureForm::showToolOptions(int index) {
                         kPanelFullWidth - PicFontAt.Width() - 2, Picture2At.Height());
     }
     Site(Shape4, Picture2->surface().ScaleWidth(), Picture2At.Height());
-
-    if (Picture2->isHidden())
-        Picture2->show();
-    else if (index == run_.LastButton)
-        Picture2->hide();
-    Picture2->raise();
-    run_.ToolOn = -1;
-    run_.ToolName = Image2[size_t(index)]->toolTip();
 }
 
 void CaptureForm::OpenCombo(QComboBox* combo) {

@@ -72,6 +72,9 @@ struct FrozenEdges {
 std::optional<Frame> handleDragFrame(int index, Long cx, Long cy, QSizeF handle,
                                      const FrozenEdges& edges);
 
+// The handles' size, both ways.
+inline constexpr float kHandleSize = 4;
+
 // Top-left corners of the eight handles around the frame, each of `handleSize`.
 std::array<QPointF, 8> handlePlaces(const Frame& frame, QSizeF handleSize);
 

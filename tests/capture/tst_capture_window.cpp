@@ -4,7 +4,6 @@
 #include "platform/scripted_services.h"
 
 #include <QtTest>
-#include <cmath>
 #include <memory>
 
 using namespace chromadeck;
@@ -45,9 +44,9 @@ struct Capture {
         services.screen.picture = screenPicture(tint);
         form = std::make_unique<CaptureForm>(&owner, services.services());
     }
-    // The screen-wide pointer last set; a code nothing uses when none was set yet.
+    // The screen-wide pointer as last set; nothing set counts as the default.
     CursorCode lastPointer() const {
-        return services.screen.pointerCodes.empty() ? CursorCode(-1)
+        return services.screen.pointerCodes.empty() ? CursorCode::Default
                                                     : services.screen.pointerCodes.back();
     }
 };
@@ -56,14 +55,19 @@ bool opened(Capture& c) {
     return c.form->Open() && QTest::qWaitForWindowExposed(c.form.get());
 }
 
-// The resize pointer a user expects on a handle at `handle`, for a frame centred on
-// `centre`: a diagonal at the corners, straight across at the middle of an edge.
-CursorCode resizePointer(QPointF centre, QPointF handle) {
-    const double dx = handle.x() - centre.x(), dy = handle.y() - centre.y();
-    if (std::abs(dx) < 3) return CursorCode::SizeNS;
-    if (std::abs(dy) < 3) return CursorCode::SizeWE;
-    return (dx < 0) == (dy < 0) ? CursorCode::SizeNWSE : CursorCode::SizeNESW;
+// The window's picture at (x, y): the grabbed screen with every kept annotation.
+QRgb shown(const CaptureForm& f, int x, int y) {
+    return f.session().surface().Image().pixel(x, y);
 }
+
+// Chooses the rectangle tool and draws one from (120, 120) to (200, 200) in `swatch`.
+void drawRectangle(CaptureForm& f, size_t swatch) {
+    QTest::mouseClick(f.Image2[size_t(ToolbarButton::Rectangle)], Qt::LeftButton);
+    QTest::mouseRelease(f.Pcolor[swatch], Qt::LeftButton, {}, {3, 3});
+    drag(&f, {120, 120}, {200, 200});
+}
+
+constexpr size_t kRedSwatch = 10, kGreenSwatch = 12, kBlueSwatch = 13;
 
 }  // namespace
 
@@ -92,35 +96,33 @@ void CaptureWindowTest::openingGrabsFirstAndEveryRunIsFresh() {
     QCOMPARE(f.geometry(), QRect(0, 0, 1920, 1080));
     QVERIFY(f.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(f.isModal());
-    QCOMPARE(f.surface().Picture().pixel(300, 200), qRgb(300 & 255, 200, 1));
+    QCOMPARE(shown(f, 300, 200), qRgb(300 & 255, 200, 1));
     QVERIFY(!f.Picture1->isVisible());
     QCOMPARE(f.Picture1->y(), -26);
     QCOMPARE(c.lastPointer(), CursorCode::Cross);
 
     // A first run that leaves a region, a tool, a drawing and a redo entry behind.
     drag(&f, {100, 100}, {400, 300});
-    f.run().ToolOn = -1;
-    f.surface().LineBox(150, 150, 200, 200, RGB(255, 0, 0));
-    f.PushSnapshot();
-    f.PushSnapshot();
+    drawRectangle(f, kRedSwatch);
+    drawRectangle(f, kBlueSwatch);
     f.Undo();
+    QCOMPARE(shown(f, 200, 150), qRgb(255, 0, 0));
     QTest::keyClick(&f, Qt::Key_Escape);
     QVERIFY(!f.isOpen());
 
     c.services.screen.picture = screenPicture(2);
     QVERIFY(opened(c));
-    QCOMPARE(f.run().SelMode, kSelDraw);
-    QCOMPARE(f.run().ToolOn, 0);
-    QCOMPARE(f.run().OriginX, 0.0f);
-    QCOMPARE(f.history().SnapPos(), 1);
-    QCOMPARE(f.history().SnapTop(), 1);
-    QCOMPARE(f.history().Snapshots().size(), size_t(2));
-    QVERIFY(!f.Shape1->isVisible());
-    QCOMPARE(f.surface().Picture().pixel(175, 150), qRgb(175, 150, 2));
-    f.Redo();
-    QCOMPARE(f.surface().Picture().pixel(175, 150), qRgb(175, 150, 2));
-    f.Undo();  // back to selecting, still this run's screen
-    QCOMPARE(f.surface().Picture().pixel(175, 150), qRgb(175, 150, 2));
+    QVERIFY(!f.Shape1->isVisible() && !f.Picture1->isVisible() && !f.Picture2->isVisible());
+    QCOMPARE(shown(f, 200, 150), qRgb(200, 150, 2));
+    f.Redo();  // nothing to redo in a fresh run
+    QCOMPARE(shown(f, 200, 150), qRgb(200, 150, 2));
+    // No tool is chosen: a drag makes a region and draws nothing.
+    drag(&f, {150, 150}, {200, 200});
+    QCOMPARE(f.frame(), (Frame{150, 150, 50, 50}));
+    QCOMPARE(shown(f, 200, 150), qRgb(200, 150, 2));
+    f.Undo();  // the grabbed screen is the only snapshot: back to selecting
+    QVERIFY(!f.Picture1->isVisible() && !f.Shape1->isVisible());
+    QCOMPARE(shown(f, 175, 150), qRgb(175, 150, 2));
 }
 
 void CaptureWindowTest::escapeClosesEvenFromTheTextBox() {
@@ -160,7 +162,6 @@ void CaptureWindowTest::clickFixesAnEmptyRegionWithItsToolbar() {
     QVERIFY(opened(c));
     CaptureForm& f = *c.form;
     QTest::mouseClick(&f, Qt::LeftButton, {}, {1000, 500});
-    QCOMPARE(f.run().SelMode, kSelMove);
     QCOMPARE(f.frame(), (Frame{1000, 500, 0, 0}));
     QVERIFY(f.Picture1->isVisible());
     QCOMPARE(f.Picture1->geometry(), QRect(759, 504, 241, 26));  // right edges meet
@@ -200,7 +201,8 @@ void CaptureWindowTest::rubberBandInEveryQuadrant() {
     QCOMPARE(f.Shape1->geometry(), QRect(300, 200, 200, 300));
     QCOMPARE(c.lastPointer(), CursorCode::Cross);
     QTest::mouseRelease(&f, Qt::LeftButton, {}, {720, 500});
-    QCOMPARE(f.run().OriginX, 300.0f);
+    drag(&f, {400, 300}, {410, 310});  // fixed where it shows: a drag inside moves it
+    QCOMPARE(f.frame(), (Frame{310, 210, 200, 300}));
 }
 
 void CaptureWindowTest::movedRegionStaysOnTheScreen() {
@@ -217,8 +219,9 @@ void CaptureWindowTest::movedRegionStaysOnTheScreen() {
     QTest::mouseMove(&f, {5000, 3000});
     QCOMPARE(f.frame(), (Frame{1720, 980, 200, 100}));
     QTest::mouseRelease(&f, Qt::LeftButton, {}, {5000, 3000});
-    QCOMPARE(f.run().OriginX, 1720.0f);
     QCOMPARE(f.Picture1->geometry().topLeft(), QPoint(1679, 1050));
+    drag(&f, {1800, 1000}, {1790, 1000});  // the next move starts where this one stopped
+    QCOMPARE(f.frame(), (Frame{1710, 980, 200, 100}));
 }
 
 void CaptureWindowTest::rightButtonDiscardsThenCloses() {
@@ -234,8 +237,6 @@ void CaptureWindowTest::rightButtonDiscardsThenCloses() {
     drag(&f, {100, 100}, {300, 200});
     QTest::mouseClick(&f, Qt::RightButton, {}, {150, 150});  // inside: discarded, still open
     QVERIFY(f.isOpen());
-    QCOMPARE(f.run().SelMode, kSelDraw);
-    QCOMPARE(f.run().RightUpKeeps, 1);
     QVERIFY(!f.Shape1->isVisible() && !f.Image1[0]->isVisible() && !f.Picture1->isVisible());
 
     drag(&f, {100, 100}, {300, 200});
@@ -252,15 +253,8 @@ void CaptureWindowTest::handlesResizeTheRegion() {
     CaptureForm& f = *c.form;
     drag(&f, {400, 300}, {600, 400});
     // Handle 2 sits w/1.5 in from the right edge, the others w/2.
-    QCOMPARE(f.Image1At[2].Left(), 600 - 4 / 1.5f);
-    QCOMPARE(f.Image1At[6].Left(), 598.0f);
-    const Frame fixed = f.frame();
-    const QPointF centre(fixed.Left + fixed.Width / 2, fixed.Top + fixed.Height / 2);
-    for (size_t i = 0; i < f.Image1At.size(); ++i) {
-        const Site& h = f.Image1At[i];
-        const QPointF middle(h.Left() + h.Width() / 2, h.Top() + h.Height() / 2);
-        QCOMPARE(kHandleCursor[i], resizePointer(centre, middle));
-    }
+    QCOMPARE(f.Image1[2]->x(), 597);  // 600 - 4 / 1.5
+    QCOMPARE(f.Image1[6]->x(), 598);
 
     const auto dragHandle = [&](int i, QPoint to) {
         HandleImage* handle = f.Image1[size_t(i)];
@@ -272,7 +266,6 @@ void CaptureWindowTest::handlesResizeTheRegion() {
     };
     dragHandle(0, {350, 250});  // the right edge ends w/2 right of where it was
     QCOMPARE(f.frame(), (Frame{352, 252, 250, 150}));
-    QCOMPARE(f.run().HandleDrag, QStringLiteral("Stop"));
     QVERIFY(f.Picture1->isVisible());
     QCOMPARE(f.LblPos->text(), QStringLiteral("250x150"));
 
@@ -282,13 +275,14 @@ void CaptureWindowTest::handlesResizeTheRegion() {
     QCOMPARE(f.frame(), (Frame{352, 202, 448, 298}));
     dragHandle(6, {300, 500});  // past the left edge: nothing moves
     QCOMPARE(f.frame(), (Frame{352, 202, 448, 298}));
-    QCOMPARE(f.run().OriginX, 352.0f);
 
     // Hovering a handle without a press only sets its cursor.
     c.services.screen.cursor = {10, 10};
     hover(f.Image1[1], {1, 1});
     QCOMPARE(c.lastPointer(), CursorCode::SizeNS);
     QCOMPARE(f.frame(), (Frame{352, 202, 448, 298}));
+    drag(&f, {500, 300}, {510, 300});  // a move starts from the resized region
+    QCOMPARE(f.frame(), (Frame{362, 202, 448, 298}));
 }
 
 void CaptureWindowTest::colourReadoutFollowsEveryMove() {
@@ -298,8 +292,9 @@ void CaptureWindowTest::colourReadoutFollowsEveryMove() {
     hover(&f, {10, 20});
     QCOMPARE(f.lblInfo->text(), QStringLiteral("RGB(10,20,7)"));
     QCOMPARE(c.lastPointer(), CursorCode::Cross);
-    f.run().ToolOn = -1;
-    hover(&f, {300, 40});
+    drag(&f, {100, 100}, {500, 400});
+    QTest::mouseClick(f.Image2[size_t(ToolbarButton::Arrow)], Qt::LeftButton);
+    hover(&f, {300, 40});  // a tool is chosen: it still follows
     QCOMPARE(f.lblInfo->text(), QStringLiteral("RGB(44,40,7)"));
     hover(&f, {-3, 5});
     QCOMPARE(f.lblInfo->text(), QStringLiteral("RGB(-1,0,0)"));
@@ -310,42 +305,32 @@ void CaptureWindowTest::historyStepsThroughSnapshots() {
     QVERIFY(opened(c));
     CaptureForm& f = *c.form;
     drag(&f, {100, 100}, {500, 400});
-    f.run().ToolOn = -1;
-    const auto drawAndPush = [&](RgbColor colour) {
-        f.surface().LineBox(120, 120, 200, 200, colour);
-        f.PushSnapshot();
-    };
     const QRgb screen = qRgb(120, 120, 7), a = qRgb(255, 0, 0), c2 = qRgb(0, 0, 255);
-    drawAndPush(RGB(255, 0, 0));
-    f.Redo();  // nothing to redo right after a push
-    QCOMPARE(f.history().SnapPos(), 2);
-    drawAndPush(RGB(0, 255, 0));
+    drawRectangle(f, kRedSwatch);
+    f.Redo();  // nothing to redo right after a stroke
+    QCOMPARE(shown(f, 120, 120), a);
+    drawRectangle(f, kGreenSwatch);
     f.Undo();
-    QCOMPARE(f.surface().Picture().pixel(120, 120), a);
-    drawAndPush(RGB(0, 0, 255));
-    QCOMPARE(f.history().SnapTop(), 3);
-    QCOMPARE(f.history().Snapshots().size(), size_t(4));
-    QCOMPARE(f.history().snapshot(1).pixel(120, 120), screen);
-    QCOMPARE(f.history().snapshot(2).pixel(120, 120), a);
-    QCOMPARE(f.history().snapshot(3).pixel(120, 120), c2);
+    QCOMPARE(shown(f, 120, 120), a);
+    drawRectangle(f, kBlueSwatch);  // drops the green one for good
+    QCOMPARE(shown(f, 120, 120), c2);
     f.Redo();
-    QCOMPARE(f.surface().Picture().pixel(120, 120), c2);
+    QCOMPARE(shown(f, 120, 120), c2);
 
     f.Undo();
+    QCOMPARE(shown(f, 120, 120), a);
     f.Undo();
-    QCOMPARE(f.surface().Picture().pixel(120, 120), screen);
-    QCOMPARE(f.surface().Image().pixel(120, 120), screen);
+    QCOMPARE(shown(f, 120, 120), screen);
     QVERIFY(f.Picture1->isVisible());
     f.Undo();  // past the first: selecting again, the later snapshots kept
-    QCOMPARE(f.run().SelMode, kSelDraw);
-    QCOMPARE(f.run().ToolOn, 0);
     QVERIFY(!f.Picture1->isVisible() && !f.Shape1->isVisible() && !f.Image1[3]->isVisible());
     QCOMPARE(f.frame().Width, 0.0f);
-    QCOMPARE(f.history().SnapPos(), 1);
-    QCOMPARE(f.history().SnapTop(), 3);
-    drag(&f, {100, 100}, {500, 400});
+    drag(&f, {100, 100}, {500, 400});  // a region again, not a stroke
+    QCOMPARE(f.frame(), (Frame{100, 100, 400, 300}));
     f.Redo();
-    QCOMPARE(f.surface().Picture().pixel(120, 120), a);
+    QCOMPARE(shown(f, 120, 120), a);
+    f.Redo();
+    QCOMPARE(shown(f, 120, 120), c2);
 }
 
 void CaptureWindowTest::handlePressOnTheBareScreenDropsRedo() {
@@ -353,20 +338,28 @@ void CaptureWindowTest::handlePressOnTheBareScreenDropsRedo() {
     QVERIFY(opened(c));
     CaptureForm& f = *c.form;
     drag(&f, {100, 100}, {500, 400});
-    f.run().ToolOn = -1;
-    f.PushSnapshot();
-    QTest::mousePress(f.Image1[0], Qt::LeftButton, {}, {2, 2});  // a tool is on: ignored
-    QCOMPARE(f.run().HandleDrag, QString());
-    QTest::mouseRelease(f.Image1[0], Qt::LeftButton, {}, {2, 2});
+    drawRectangle(f, kRedSwatch);
+    const auto dragHandle = [&](QPoint to) {
+        QTest::mousePress(f.Image1[0], Qt::LeftButton, {}, {2, 2});
+        const bool toolbarHidden = !f.Picture1->isVisible();
+        c.services.screen.cursor = to;
+        QTest::mouseMove(f.Image1[0], {1, 1});
+        QTest::mouseRelease(f.Image1[0], Qt::LeftButton, {}, {1, 1});
+        return toolbarHidden;
+    };
+    QVERIFY(!dragHandle({50, 50}));  // a tool is on and has drawn: ignored
+    QCOMPARE(f.frame(), (Frame{100, 100, 400, 300}));
+
     f.Undo();
-    QCOMPARE(f.run().ToolOn, -1);
-    QTest::mousePress(f.Image1[0], Qt::LeftButton, {}, {2, 2});
-    QCOMPARE(f.run().ToolOn, 0);
-    QCOMPARE(f.run().HandleDrag, QStringLiteral("Start"));
-    QCOMPARE(f.history().SnapTop(), 1);
-    QCOMPARE(f.history().Snapshots().size(), size_t(2));
-    QVERIFY(!f.Picture1->isVisible());
-    QTest::mouseRelease(f.Image1[0], Qt::LeftButton, {}, {2, 2});
+    QCOMPARE(shown(f, 120, 120), qRgb(120, 120, 7));
+    QVERIFY(dragHandle({50, 50}));  // on the bare screen the tool goes and the drag starts
+    QCOMPARE(f.frame(), (Frame{52, 52, 450, 350}));
+    QVERIFY(f.Picture1->isVisible());
+    f.Redo();  // the stroke cannot come back
+    QCOMPARE(shown(f, 120, 120), qRgb(120, 120, 7));
+    drag(&f, {200, 200}, {210, 200});  // no tool: a drag inside moves the region
+    QCOMPARE(f.frame(), (Frame{62, 52, 450, 350}));
+    QCOMPARE(shown(f, 205, 200), qRgb(205, 200, 7));
 }
 
 QTEST_MAIN(CaptureWindowTest)

@@ -1,0 +1,115 @@
+#include "annotation_tools.h"
+
+#include "canvas/numeric.h"
+#include "canvas/raster/pen_shapes.h"
+#include "selection_rules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace chromadeck::capture {
+
+namespace {
+constexpr float kArrowLen = 10;
+}  // namespace
+
+void Arrow(DrawingSurface& pic, float x0, float y0, float X1, float Y1, float ArrowLen,
+           RgbColor color) {
+    const long double dx = (long double)X1 - x0, dy = (long double)Y1 - y0;
+    const long double d = std::sqrt(dy * dy + dx * dx);
+    if (d <= 1E-10L) return;
+    // From the tip back towards the tail, each barb turned half a step off the shaft.
+    const long double ux = (long double)x0 - X1, uy = (long double)y0 - Y1;
+    const long double k = ArrowLen / d;
+    const float ax = float(X1 + (ux + uy / 2) * k), ay = float(Y1 + (uy - ux / 2) * k);
+    const float bx = float(X1 + (ux - uy / 2) * k), by = float(Y1 + (uy + ux / 2) * k);
+    pic.Line(ax, ay, X1, Y1, color);
+    pic.Line(bx, by, X1, Y1, color);
+    pic.Line(x0, y0, X1, Y1, color);
+}
+
+// ---- the two-point tools
+
+void TwoPointTool::press(QPointF at) {
+    strokeX_ = float(at.x());
+    strokeY_ = float(at.y());
+}
+
+void TwoPointTool::preview(ToolContext& context, QPointF end) {
+    draw(context.picture, QPointF(strokeX_, strokeY_), end, context.colour);
+}
+
+bool TwoPointTool::release(ToolContext& context, QPointF, QPointF end) {
+    draw(context.picture, QPointF(strokeX_, strokeY_), end, context.colour);
+    return true;
+}
+
+void ArrowTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbColor colour) const {
+    Arrow(picture, float(from.x()), float(from.y()), float(to.x()), float(to.y()), kArrowLen,
+          colour);
+}
+
+void EllipseTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbColor colour) const {
+    // The 1-pixel ellipse inscribed in the box of the whole-pixel corners.
+    const Long l = toLongClamped(float(from.x())), t = toLongClamped(float(from.y()));
+    const Long r = toLongClamped(float(to.x())), b = toLongClamped(float(to.y()));
+    const double cx = (double(l) + r) / 2, cy = (double(t) + b) / 2;
+    const double a = std::abs(double(r) - l) / 2, bb = std::abs(double(b) - t) / 2;
+    QImage& target = picture.drawingTarget();
+    const QSize area = picture.drawingSize();
+    const raster::ClipRect clip = raster::ClipRect::of(std::min(target.width(), area.width()),
+                                                       std::min(target.height(), area.height()));
+    const QRgb rgb = colour.toQColor().rgb();
+    raster::ellipseOutlineSpans(cx, cy, a, bb, 1, clip, [&](int y, int first, int last) {
+        auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
+        std::fill(row + first, row + last + 1, rgb);
+    });
+    picture.markDrawn();
+}
+
+void RectangleTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbColor colour) const {
+    picture.LineBox(float(from.x()), float(from.y()), float(to.x()), float(to.y()), colour);
+}
+
+// ---- text
+
+bool TextTool::release(ToolContext& context, QPointF at, QPointF) {
+    // The size is read at every click, so a size typed while the box is open counts.
+    // A size that is not a positive number falls back to the last one that was.
+    const std::optional<float> size = textToSingle(context.view.typedTextSize());
+    if (size && *size > 0) context.lastTextSize = *size;
+    context.view.styleTypingBox(context.lastTextSize, context.colour);
+    DrawingSurface& picture = context.picture;
+    picture.setFontSize(context.lastTextSize);
+
+    if (!context.view.typingBoxOpen()) {
+        context.view.openTypingBox(
+            QPoint(toLongClamped(float(at.x())), toLongClamped(float(at.y()))));
+        return false;  // the next release commits
+    }
+    const RgbColor previous = picture.ForeColor();
+    const QPoint corner = context.view.typingBoxAt();
+    picture.setForeColor(context.colour);
+    picture.setCurrentX(float(corner.x()));
+    picture.setCurrentY(float(corner.y()));
+    picture.Print(context.view.typedText());
+    picture.setForeColor(previous);
+    context.view.closeTypingBox();
+    return true;
+}
+
+std::unique_ptr<AnnotationTool> makeTool(CaptureTool tool) {
+    switch (tool) {
+        case CaptureTool::Arrow:
+            return std::make_unique<ArrowTool>();
+        case CaptureTool::Text:
+            return std::make_unique<TextTool>();
+        case CaptureTool::Ellipse:
+            return std::make_unique<EllipseTool>();
+        case CaptureTool::Rectangle:
+            break;
+    }
+    return std::make_unique<RectangleTool>();
+}
+
+}  // namespace chromadeck::capture

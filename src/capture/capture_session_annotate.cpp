@@ -1,0 +1,99 @@
+// The capture run's annotations and toolbar: the chosen tool's strokes, undo and redo.
+#include "capture_session.h"
+
+namespace chromadeck::capture {
+
+// ---- the toolbar
+
+void CaptureSession::pressButton(ToolbarButton button) {
+    if (button == ToolbarButton::Undo) {
+        Undo();
+    } else if (button == ToolbarButton::Redo) {
+        Redo();
+    } else if (const std::optional<CaptureTool> chosen = toolOf(button)) {
+        chooseTool(*chosen);
+    } else {
+        return;  // copy, save and exit end the run: the window's business
+    }
+    run_.LastButton = button;
+}
+
+void CaptureSession::chooseTool(CaptureTool chosen) {
+    // The first tool opens the options panel; the same tool again hides it, another one
+    // keeps it.
+    if (!overlay_.panelShown)
+        overlay_.panelShown = true;
+    else if (run_.LastButton == buttonOf(chosen))
+        overlay_.panelShown = false;
+    run_.ToolOn = true;
+    run_.Tool = chosen;
+}
+
+void CaptureSession::PushSnapshot() {
+    surface_.setPicture(surface_.Image());
+    history_.PushSnapshot(surface_.Picture());
+}
+
+void CaptureSession::Undo() {
+    const CaptureHistory::Step step = history_.Undo();
+    if (step.kind == CaptureHistory::Step::Show) {
+        surface_.setPicture(step.picture);
+    } else if (step.kind == CaptureHistory::Step::PastFirst) {
+        // Nothing left to undo: the region goes and the window is selecting again. The
+        // picture and the later snapshots stay, so redo can bring them back.
+        run_.SelMode = SelectionMode::Draw;
+        hideSelection();
+        overlay_.toolbarShown = false;
+        overlay_.panelShown = false;
+        setFrame({frame().Left, frame().Top, 0, 0});
+        run_.ToolOn = false;
+    }
+}
+
+void CaptureSession::Redo() {
+    const CaptureHistory::Step step = history_.Redo();
+    if (step.kind == CaptureHistory::Step::Show) surface_.setPicture(step.picture);
+}
+
+// ---- strokes
+
+AnnotationTool& CaptureSession::tool() {
+    return *tools_[size_t(run_.Tool.value_or(CaptureTool::Arrow))];
+}
+
+ToolContext CaptureSession::toolContext() {
+    return ToolContext{surface_, colour_, view_, lastTextSize_};
+}
+
+QPointF CaptureSession::strokeEnd(float X, float Y) const {
+    const Frame& f = frame();
+    const float right = f.Left + f.Width, bottom = f.Top + f.Height;
+    const float x2 = X > right ? right : (X < f.Left ? f.Left : X);
+    const float y2 = Y > bottom ? bottom : (Y < f.Top ? f.Top : Y);
+    return {x2, y2};
+}
+
+void CaptureSession::annotationPress(float X, float Y) {
+    if (!run_.Tool || !strictlyInside(frame(), X, Y)) return;
+    run_.Drawing = true;
+    surface_.setAutoRedraw(false);  // the preview goes to the screen only
+    tool().press(QPointF(X, Y));
+}
+
+void CaptureSession::annotationMove(float X, float Y) {
+    if (!run_.Drawing) return;
+    surface_.Cls();
+    ToolContext context = toolContext();
+    tool().preview(context, strokeEnd(X, Y));
+}
+
+void CaptureSession::annotationRelease(float X, float Y) {
+    surface_.setAutoRedraw(true);
+    surface_.Cls();  // back to the picture as last kept
+    ToolContext context = toolContext();
+    if (!tool().release(context, QPointF(X, Y), strokeEnd(X, Y))) return;
+    run_.Drawing = false;
+    PushSnapshot();
+}
+
+}  // namespace chromadeck::capture
