@@ -2,7 +2,6 @@
 #include "capture_form.h"
 
 #include "pictures/image_saver.h"
-#include "platform/clipboard.h"
 #include "platform/common_dialog.h"
 #include "platform/event_pump.h"
 
@@ -34,7 +33,7 @@ void CaptureForm::ScrnCap(Long Left, Long Top, Long Right, Long Bottom) {
     const Long w = Right - Left, h = Bottom - Top;
     // What the window shows there: the persistent picture with every kept annotation (the
     // screen-only layer is empty between strokes).
-    platform::ClipboardSetImage(session_->surface().Image().copy(Left, Top, w, h));
+    services_.clipboard.setImage(session_->surface().Image().copy(Left, Top, w, h));
 }
 
 void CaptureForm::copyRegion() {
@@ -85,9 +84,9 @@ void CaptureForm::CutdSave() {
     if (!QFileInfo(path).fileName().contains(u'.')) path += u'.' + dialog.DefaultExt;
     const QString name = QFileInfo(path).fileName();
     const QString fileType = name.mid(name.lastIndexOf(u'.') + 1);
-    SaveImageFile(platform::ClipboardImage(), path, fileType, 80, 24, 6, services_.messages,
+    SaveImageFile(services_.clipboard.image(), path, fileType, 80, 24, 6, services_.messages,
                   services_.screen, this);
-    platform::ClipboardClear();
+    services_.clipboard.clear();
 }
 
 void CaptureForm::Form_DblClick() {

@@ -3,7 +3,7 @@
 namespace chromadeck::platform {
 
 Services QtServices::services() {
-    return Services{dialogs_, messages_, screen_, desktop_};
+    return Services{dialogs_, messages_, screen_, desktop_, clipboard_};
 }
 
 }  // namespace chromadeck::platform

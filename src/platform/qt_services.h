@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt_clipboard.h"
 #include "qt_desktop.h"
 #include "qt_dialog_backend.h"
 #include "qt_message_box.h"
@@ -23,6 +24,7 @@ class QtServices {
     QtMessageBox messages_;
     QtScreen screen_;
     QtDesktop desktop_;
+    QtClipboard clipboard_;
 };
 
 }  // namespace chromadeck::platform

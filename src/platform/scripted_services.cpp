@@ -64,8 +64,18 @@ bool RecordingDesktop::openUrl(const QUrl& url) {
     return answer;
 }
 
+void RecordingClipboard::setImage(const QImage& image) {
+    picture = image;
+    copies.push_back(image);
+}
+
+void RecordingClipboard::clear() {
+    picture = QImage();
+    ++clears;
+}
+
 Services ScriptedServices::services() {
-    return Services{dialogs, messages, screen, desktop};
+    return Services{dialogs, messages, screen, desktop, clipboard};
 }
 
 }  // namespace chromadeck::platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clipboard.h"
 #include "cursors.h"
 #include "desktop.h"
 #include "dialog_backend.h"
@@ -91,6 +92,19 @@ class RecordingDesktop : public Desktop {
     bool openUrl(const QUrl& url) override;
 };
 
+// A clipboard of its own, so tests see exactly what a window put there and never touch
+// the user's clipboard.
+class RecordingClipboard : public Clipboard {
+  public:
+    QImage picture;              // what it holds now; a test may put something there first
+    std::vector<QImage> copies;  // every picture put on it, in order
+    int clears = 0;
+
+    void setImage(const QImage& image) override;
+    QImage image() const override { return picture; }
+    void clear() override;
+};
+
 // One of each, for building a window in a test.
 class ScriptedServices {
   public:
@@ -102,6 +116,7 @@ class ScriptedServices {
     RecordingMessageBox messages;
     ScriptedScreen screen;
     RecordingDesktop desktop;
+    RecordingClipboard clipboard;
 
     Services services();
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clipboard.h"
 #include "desktop.h"
 #include "dialog_backend.h"
 #include "message_box.h"
@@ -14,6 +15,7 @@ struct Services {
     MessageBox& messages;
     Screen& screen;
     Desktop& desktop;
+    Clipboard& clipboard;
 };
 
 }  // namespace chromadeck::platform

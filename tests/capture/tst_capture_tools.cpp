@@ -4,7 +4,6 @@
 #include "platform/scripted_services.h"
 
 #include <QAbstractItemView>
-#include <QClipboard>
 #include <QImageReader>
 #include <QtTest>
 #include <memory>
@@ -310,7 +309,9 @@ void CaptureToolsTest::copyPutsExactlyTheRegionOnTheClipboard() {
     click(f, 1);
     QVERIFY(!f.isOpen());
 
-    const QImage copy = QGuiApplication::clipboard()->image();
+    QCOMPARE(c.services.clipboard.copies.size(), size_t(1));
+    QCOMPARE(c.services.clipboard.clears, 0);  // it stays there after the window closes
+    const QImage copy = c.services.clipboard.image();
     QCOMPARE(copy.size(), QSize(int(region.Width), int(region.Height)));
     const int l = int(region.Left), t = int(region.Top);
     QCOMPARE(copy.pixel(120 - l, 125 - t), kRed);
@@ -320,11 +321,11 @@ void CaptureToolsTest::copyPutsExactlyTheRegionOnTheClipboard() {
 
 void CaptureToolsTest::doubleClickCopiesOnlyInsideTheRegion() {
     Capture c;
-    QGuiApplication::clipboard()->clear();
     c.form->Open();
     doubleClick(c.form.get(), {300, 300});  // selecting yet
     QVERIFY(c.form->isOpen());
     c.form->Unload();
+    QVERIFY(c.services.clipboard.copies.empty());
 
     CaptureForm& f = c.withRegion();
     doubleClick(&f, {50, 50});
@@ -332,7 +333,8 @@ void CaptureToolsTest::doubleClickCopiesOnlyInsideTheRegion() {
     drag(&f, {100, 100}, {500, 400});
     doubleClick(&f, {300, 300});
     QVERIFY(!f.isOpen());
-    QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(400, 300));
+    QCOMPARE(c.services.clipboard.copies.size(), size_t(1));
+    QCOMPARE(c.services.clipboard.image().size(), QSize(400, 300));
     QCOMPARE(c.services.screen.pointerCodes.back(),
              CursorCode::Default);  // the default pointer is back
 }
@@ -358,7 +360,11 @@ void CaptureToolsTest::saveWritesTheChosenTypeAndClearsTheClipboard() {
         const QImage saved = reader.read();
         QCOMPARE(saved.size(), QSize(400, 300));
         QCOMPARE(saved.pixel(10, 10), qRgb(110, 110, 7));
-        QVERIFY(QGuiApplication::clipboard()->image().isNull());
+        // The region went by way of the clipboard, which is left empty.
+        QCOMPARE(c.services.clipboard.copies.size(), size_t(1));
+        QCOMPARE(c.services.clipboard.copies[0].convertToFormat(QImage::Format_RGB32),
+                 saved.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(c.services.clipboard.image().isNull());
     }
     {
         Capture c;
@@ -375,7 +381,8 @@ void CaptureToolsTest::saveWritesTheChosenTypeAndClearsTheClipboard() {
         click(f, 2);
         QVERIFY(!f.isOpen());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(400, 300));
+        QCOMPARE(c.services.clipboard.image().size(), QSize(400, 300));
+        QCOMPARE(c.services.clipboard.clears, 0);
     }
     {
         Capture c;  // a name typed without an extension takes the default one

@@ -1,19 +1,19 @@
-#include "clipboard.h"
+#include "qt_clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
 namespace chromadeck::platform {
 
-void ClipboardSetImage(const QImage& picture) {
+void QtClipboard::setImage(const QImage& picture) {
     QGuiApplication::clipboard()->setImage(picture);
 }
 
-QImage ClipboardImage() {
+QImage QtClipboard::image() const {
     return QGuiApplication::clipboard()->image();
 }
 
-void ClipboardClear() {
+void QtClipboard::clear() {
     QGuiApplication::clipboard()->clear();
 }
 
