@@ -1,5 +1,6 @@
 #pragma once
 
+#include "figures/main_canvas.h"
 #include "platform/screen.h"
 
 #include <QRect>
@@ -16,5 +17,13 @@ inline QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));
 }
+
+// The main canvas's fixed corner, in twips of the client area.
+inline constexpr int kCanvasLeft = 1740;
+inline constexpr int kCanvasTop = 90;
+// The main canvas's drawing unit in twips, about 0.70 of a pixel: presses, figures and
+// the built-in sample pictures are all laid out in it.
+inline constexpr double kCanvasUnitWidth = kMainCanvasUnitWidth;
+inline constexpr double kCanvasUnitHeight = kMainCanvasUnitHeight;
 
 }  // namespace chromadeck::app

@@ -13,14 +13,13 @@
 
 namespace chromadeck {
 
+using app::kCanvasLeft;
+using app::kCanvasTop;
 using app::twipsRect;
 using app::twipsToPixels;
 
 namespace {
 constexpr double kTwipsPerPixel = platform::kTwipsPerPixel;
-// The main canvas's fixed corner, in twips of the client area.
-constexpr int kCanvasLeft = 1740;
-constexpr int kCanvasTop = 90;
 // What the canvas leaves of the window's width beyond its left edge.
 constexpr int kCanvasRightMargin = 10;
 }  // namespace

@@ -50,7 +50,7 @@ QString helpText() {
 void Form1::buildCanvasChildren() {
     Picture1 = new Canvas(centralWidget());
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twipsRect(1740, 90, 23385, 14025));
+    Picture1->setGeometry(twipsRect(app::kCanvasLeft, app::kCanvasTop, 23385, 14025));
     Picture1->setBorderStyle(1);
     Picture1->setMousePointer(platform::CursorCode::Arrow);
     setUpMainCanvas(Picture1->surface());

@@ -1,5 +1,7 @@
 #include "sample_pictures.h"
 
+#include "design_geometry.h"
+
 #include "canvas/random_source.h"
 #include "canvas/raster/pen_shapes.h"
 
@@ -11,9 +13,9 @@ namespace chromadeck::app {
 
 namespace {
 
-// The main canvas's unit is 10.51875 twips across: 0.70125 of a pixel. The rings are
-// laid out in those units, as a press on the canvas would lay them.
-constexpr double kPixelsPerUnit = 10.51875 / 15.0;
+// The rings are laid out in the main canvas's units (0.70125 of a pixel across), as a
+// press on the canvas would lay them.
+constexpr double kPixelsPerUnit = kCanvasUnitWidth / platform::kTwipsPerPixel;
 
 struct RingLayout {
     int width;

@@ -16,11 +16,8 @@ using namespace capture;
 namespace {
 
 // The toolbar and the options panel: 3620 twips wide, 390 and 560 high.
-constexpr float kPanelWidth = 3620.0f / platform::kTwipsPerPixel;
 constexpr float kToolbarHeight = 26;
 constexpr float kPanelHeight = 560.0f / platform::kTwipsPerPixel;
-constexpr RgbColor kBarColour = RGB(222, 238, 255);
-constexpr RgbColor kBarOutline = RGB(128, 128, 255);
 constexpr RgbColor kSelectionColour = RGB(0, 122, 236);
 
 Canvas* newBar(QWidget* parent, const char* name) {
@@ -193,13 +190,12 @@ bool CaptureForm::eventFilter(QObject* watched, QEvent* event) {
     if (widget != first) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
-    const int code = key->key() == Qt::Key_Escape ? 27 : key->key();
-    Form_KeyDown(code, shiftCode(key->modifiers()));
-    return code == 27;
+    Form_KeyDown(key->key(), shiftCode(key->modifiers()));
+    return key->key() == Qt::Key_Escape;
 }
 
 void CaptureForm::Form_KeyDown(int KeyCode, int) {
-    if (KeyCode == 27) Unload();
+    if (KeyCode == Qt::Key_Escape) Unload();
 }
 
 void CaptureForm::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include "capture_controls.h"
 #include "capture_session.h"
 #include "platform/services.h"
+#include "toolbar_style.h"
 
 #include <QComboBox>
 #include <QLabel>

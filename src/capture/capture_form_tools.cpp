@@ -13,10 +13,6 @@ using namespace capture;
 
 namespace {
 
-constexpr RgbColor kBarColour = RGB(222, 238, 255);
-constexpr RgbColor kHoverColour = RGB(36, 143, 251);
-constexpr RgbColor kSeparatorColour = RGB(128, 128, 255);
-constexpr float kPanelFullWidth = 3620.0f / platform::kTwipsPerPixel;
 constexpr float kPicColorLeftWithFont = 1180.0f / platform::kTwipsPerPixel;
 
 struct ButtonPlace {
@@ -114,11 +110,11 @@ void CaptureForm::buildTools() {
         Site(Image2[i], 16, 16).Move(b.x, 5);
     }
     // Between the tools and undo, and between save and exit.
-    Line1 = new LineControl(kSeparatorColour, Picture1);
+    Line1 = new LineControl(kBarOutline, Picture1);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setGeometry(Picture1->rect());
     Line1->setEnds(104, 5, 104, 21);
-    Line2 = new LineControl(kSeparatorColour, Picture1);
+    Line2 = new LineControl(kBarOutline, Picture1);
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setGeometry(Picture1->rect());
     Line2->setEnds(185, 5, 185, 21);
@@ -161,7 +157,7 @@ void CaptureForm::buildTools() {
         Pcolor[k] = plainBox(PicColor, QStringLiteral("Pcolor_%1").arg(k), kSwatches[k].colour);
         Site(Pcolor[k], 13.33f, 13.33f).Move(kSwatches[k].x, kSwatches[k].y);
     }
-    Pcolor[16] = plainBox(PicColor, QStringLiteral("Pcolor_16"), RGB(255, 0, 0));
+    Pcolor[16] = plainBox(PicColor, QStringLiteral("Pcolor_16"), kStartColour);
     Site(Pcolor[16], 28, 28).Move(1.33f, 0);
     Shape4->raise();
 }
@@ -274,12 +270,12 @@ void CaptureForm::showToolOptions(CaptureTool tool) {
     if (tool == CaptureTool::Text) {
         PicFont->show();
         PicColorAt.Move(kPicColorLeftWithFont, PicColorAt.Top());
-        Picture2At.Move(Picture2At.Left(), Picture2At.Top(), kPanelFullWidth, Picture2At.Height());
+        Picture2At.Move(Picture2At.Left(), Picture2At.Top(), kPanelWidth, Picture2At.Height());
     } else {
         PicFont->hide();
         PicColorAt.Move(PicFontAt.Left(), PicColorAt.Top());
-        Picture2At.Move(Picture2At.Left(), Picture2At.Top(),
-                        kPanelFullWidth - PicFontAt.Width() - 2, Picture2At.Height());
+        Picture2At.Move(Picture2At.Left(), Picture2At.Top(), kPanelWidth - PicFontAt.Width() - 2,
+                        Picture2At.Height());
     }
     Site(Shape4, Picture2->surface().ScaleWidth(), Picture2At.Height());
 }

@@ -1,5 +1,6 @@
 // The toolbar's buttons and their 16 x 16 icons, drawn in code in the toolbar's blue.
 #include "capture_controls.h"
+#include "toolbar_style.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,7 +10,7 @@ namespace chromadeck::capture {
 
 namespace {
 
-const QColor kInk(40, 70, 140);
+const QColor kInk = kIconInk.toQColor();
 
 QImage blankIcon() {
     QImage icon(16, 16, QImage::Format_ARGB32_Premultiplied);

@@ -5,6 +5,7 @@
 #include "capture_history.h"
 #include "capture_run_state.h"
 #include "capture_view.h"
+#include "toolbar_style.h"
 
 #include <QImage>
 #include <QSizeF>
@@ -82,8 +83,8 @@ class CaptureSession {
     CaptureHistory history_;
     std::array<std::unique_ptr<AnnotationTool>, 4> tools_;
     // The colour and the size last only for one run: each starts red at 11 points.
-    RgbColor colour_ = RGB(255, 0, 0);
-    float lastTextSize_ = 11;
+    RgbColor colour_ = kStartColour;
+    float lastTextSize_ = kStartTextSize;
 };
 
 }  // namespace chromadeck::capture

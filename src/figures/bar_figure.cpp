@@ -11,16 +11,16 @@ void BarFigure::DrawBarFigure(FigurePanel& panel, RandomSource& random) {
     const auto step = textToInteger(panel.Combo3());
     // Heights that are not numbers (or leave their range) draw nothing at all.
     if (!step || !textToSingle(panel.Combo4()) || !textToInteger(panel.Combo5())) return;
-    const Integer startCutOff = static_cast<Integer>(std::floor(50 / 0.7071068) - 50);
-    forCounter<Integer>(10, 2500, *step, [&](Integer x) {
+    forCounter<Integer>(kBarFirstX, kBarLastX, *step, [&](Integer x) {
         canvas.setForeColor(RandomColor(random));
-        minStrokeLength = startCutOff;
-        while (minStrokeLength >= 2) {
+        minStrokeLength = kBarFirstCutOff;
+        while (minStrokeLength >= kBarLastCutOff) {
             const auto top = textToSingle(panel.Combo4());
             const auto bottom = textToInteger(panel.Combo5());
             if (!top || !bottom) return;
             canvas.PSet(x, *top);
-            BarStroke([&](Integer px, Integer py) { canvas.LineTo(px, py); }, x, *bottom, 50, -270);
+            BarStroke([&](Integer px, Integer py) { canvas.LineTo(px, py); }, x, *bottom,
+                      kBarStrokeLength, kBarStrokeAngle);
             minStrokeLength = static_cast<Integer>(minStrokeLength - 1);
         }
     });

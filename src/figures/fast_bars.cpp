@@ -25,26 +25,25 @@ void DrawBarFigureFast(BarFigure& bars, FigurePanel& panel, RandomSource& random
     const auto top = textToSingle(panel.Combo4());
     const auto bottom = textToInteger(panel.Combo5());
     if (!step || !top || !bottom) return;
-    const Integer startCutOff = static_cast<Integer>(std::floor(50 / 0.7071068) - 50);
 
     // The points one pass visits, relative to (x, bottom), for every cut-off. Whole-number
     // offsets added to a whole x round alike for every x of the same parity (ties go to
     // even), so two bars, at an even and an odd x, stand for all of them.
     const auto visitsFrom = [&](Integer x0) {
         std::vector<std::vector<Visit>> passes;
-        for (Integer cutOff = startCutOff; cutOff >= 2; --cutOff) {
+        for (Integer cutOff = kBarFirstCutOff; cutOff >= kBarLastCutOff; --cutOff) {
             bars.minStrokeLength = cutOff;
             std::vector<Visit> visits;
             bars.BarStroke(
                 [&](Integer x, Integer y) {
                     visits.push_back({x - x0, y - *bottom});
                 },
-                x0, *bottom, 50, -270);
+                x0, *bottom, kBarStrokeLength, kBarStrokeAngle);
             passes.push_back(std::move(visits));
         }
         return passes;
     };
-    const auto passes = visitsFrom(10);
+    const auto passes = visitsFrom(kBarFirstX);
     const auto sameOffsets = [](const auto& a, const auto& b) {
         if (a.size() != b.size()) return false;
         for (std::size_t k = 0; k < a.size(); ++k) {
@@ -54,7 +53,7 @@ void DrawBarFigureFast(BarFigure& bars, FigurePanel& panel, RandomSource& random
         }
         return true;
     };
-    bool alongTheBottom = sameOffsets(passes, visitsFrom(11));
+    bool alongTheBottom = sameOffsets(passes, visitsFrom(kBarFirstX + 1));
     int reachLeft = 0, reachRight = 0;
     for (const auto& visits : passes)
         for (const Visit& v : visits) {
@@ -65,16 +64,16 @@ void DrawBarFigureFast(BarFigure& bars, FigurePanel& panel, RandomSource& random
 
     bool lastBarWhole = false;
     Integer lastX = 0;
-    forCounter<Integer>(10, 2500, *step, [&](Integer x) {
+    forCounter<Integer>(kBarFirstX, kBarLastX, *step, [&](Integer x) {
         canvas.setForeColor(RandomColor(random));
         lastX = x;
         lastBarWhole = alongTheBottom && x + reachRight <= 32767;
         if (!lastBarWhole) {
-            for (Integer cutOff = startCutOff; cutOff >= 2; --cutOff) {
+            for (Integer cutOff = kBarFirstCutOff; cutOff >= kBarLastCutOff; --cutOff) {
                 bars.minStrokeLength = cutOff;
                 canvas.PSet(x, *top);
                 bars.BarStroke([&](Integer px, Integer py) { canvas.LineTo(px, py); }, x, *bottom,
-                               50, -270);
+                               kBarStrokeLength, kBarStrokeAngle);
             }
             return;
         }
