@@ -1,22 +1,9 @@
 #pragma once
 
+#include "canvas/controls/twips.h"
 #include "figures/main_canvas.h"
-#include "platform/screen.h"
-
-#include <QRect>
-#include <cmath>
 
 namespace chromadeck::app {
-
-// Window layouts are designed in twips; a logical pixel is 15 of them.
-inline int twipsToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
-}
-
-inline QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
 
 // The main canvas's fixed corner, in twips of the client area.
 inline constexpr int kCanvasLeft = 1740;

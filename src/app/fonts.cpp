@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QFont>
 #include <QStringList>
 
 namespace chromadeck::app {
@@ -9,13 +10,6 @@ void registerFontSubstitutions() {
                            QStringLiteral("Noto Serif CJK SC")};
     QFont::insertSubstitutions(QStringLiteral("宋体"), song);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), song);
-}
-
-QFont songFont(double points, bool bold) {
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 }  // namespace chromadeck::app

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "canvas/controls/control_factory.h"
 
 #include "app_icon.h"
 #include "canvas/random_source.h"
@@ -15,8 +16,6 @@ namespace chromadeck {
 
 using app::kCanvasLeft;
 using app::kCanvasTop;
-using app::twipsRect;
-using app::twipsToPixels;
 
 namespace {
 constexpr double kTwipsPerPixel = platform::kTwipsPerPixel;
@@ -38,7 +37,7 @@ Form1::Form1(platform::Services services, RandomSource& random, QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
-    client->setFont(app::songFont());
+    client->setFont(songFont());
     client->setMouseTracking(true);
     client->installEventFilter(this);
     setCentralWidget(client);

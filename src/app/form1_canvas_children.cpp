@@ -1,3 +1,4 @@
+#include "canvas/controls/control_factory.h"
 #include "design_geometry.h"
 #include "figures/main_canvas.h"
 #include "fonts.h"
@@ -7,8 +8,6 @@
 #include <QStringList>
 
 namespace chromadeck {
-
-using app::twipsRect;
 
 namespace {
 
@@ -61,7 +60,7 @@ void Form1::buildCanvasChildren() {
     Label18 = new ClickableLabel(helpText(), Picture1);
     Label18->setObjectName(QStringLiteral("Label18"));
     Label18->setGeometry(twipsRect(30, 0, 7815, 2625));
-    Label18->setFont(app::songFont());
+    Label18->setFont(songFont());
     Label18->setBackColor(RGB(177, 48, 129));
     QPalette help = Label18->palette();
     help.setColor(QPalette::WindowText, Qt::white);
@@ -80,13 +79,13 @@ void Form1::buildCanvasChildren() {
     Command7 = new QPushButton(QStringLiteral("关闭帮助"), Picture1);
     Command7->setObjectName(QStringLiteral("Command7"));
     Command7->setGeometry(twipsRect(6090, 2190, 1095, 375));
-    Command7->setFont(app::songFont());
+    Command7->setFont(songFont());
     Command7->hide();
 
     Text5 = new QLineEdit(QStringLiteral("添加新文本"), Picture1);
     Text5->setObjectName(QStringLiteral("Text5"));
     Text5->setGeometry(twipsRect(30, 30, 3885, 675));
-    Text5->setFont(app::songFont(15, true));
+    Text5->setFont(songFont(15, true));
     QPalette entry = Text5->palette();
     entry.setColor(QPalette::Base, RGB(192, 192, 255).toQColor());
     Text5->setPalette(entry);

@@ -1,72 +1,15 @@
+#include "canvas/controls/control_factory.h"
 #include "design_geometry.h"
 #include "fonts.h"
 #include "form1.h"
 
 namespace chromadeck {
 
-using app::twipsRect;
-
-namespace {
-
-// Every control of the panel: named, placed in twips of Frame1, in the caption face.
-template <typename Control>
-Control* place(Control* control, const char* name, QRect geometry) {
-    control->setObjectName(QString::fromUtf8(name));
-    control->setGeometry(geometry);
-    control->setFont(app::songFont());
-    return control;
-}
-
-QLabel* newLabel(QWidget* frame, const char* name, const QString& caption, QRect geometry) {
-    return place(new QLabel(caption, frame), name, geometry);
-}
-
-QPushButton* newButton(QWidget* frame, const char* name, const QString& caption, QRect geometry) {
-    return place(new QPushButton(caption, frame), name, geometry);
-}
-
-QRadioButton* newOption(QWidget* frame, const char* name, const QString& caption, QRect geometry) {
-    return place(new QRadioButton(caption, frame), name, geometry);
-}
-
-QComboBox* newCombo(QWidget* frame, const char* name, const QString& text, QRect geometry) {
-    auto* box = place(new QComboBox(frame), name, geometry);
-    box->setEditable(true);
-    // The box is a number field with suggestions: what is typed stays exactly as typed.
-    // No inline completion rewrites it and Enter never adds it to the list.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->setEditText(text);
-    return box;
-}
-
-QScrollBar* newScrollBar(QWidget* frame, const char* name, QRect geometry, int minimum, int maximum,
-                         int value) {
-    auto* bar = place(new QScrollBar(Qt::Horizontal, frame), name, geometry);
-    bar->setRange(minimum, maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->setValue(value);
-    // A dragged thumb reports its change once, on release; the arrows and the trough
-    // report at once.
-    bar->setTracking(false);
-    return bar;
-}
-
-ShapeControl* newBox(QWidget* frame, const char* name, QRect geometry) {
-    auto* shape = new ShapeControl(frame);
-    shape->setObjectName(QString::fromUtf8(name));
-    shape->setGeometry(geometry);
-    return shape;
-}
-
-}  // namespace
-
 void Form1::buildPanel() {
     Frame1 = new QGroupBox(QStringLiteral("随机色图形制作"), centralWidget());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipsRect(0, 90, 1635, 14805));
-    Frame1->setFont(app::songFont(9, true));
+    Frame1->setFont(songFont(9, true));
     Frame1->setProperty("Tag", QStringLiteral("0"));
     Frame1->setMouseTracking(true);
     Frame1->installEventFilter(this);

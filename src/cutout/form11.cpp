@@ -1,56 +1,10 @@
 // The cut-out window's controls, laid out from their design geometry, and their wiring.
 #include "form11.h"
 
-#include "platform/screen.h"
-
-#include <QFont>
-#include <cmath>
+#include "canvas/controls/control_factory.h"
+#include "canvas/controls/twips.h"
 
 namespace chromadeck {
-
-namespace {
-
-// The window is designed in twips; a logical pixel is 15 of them.
-int twips(int value) {
-    return static_cast<int>(std::lround(value / platform::kTwipsPerPixel));
-}
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
-// Every caption in the window is 宋体 9 pt, never bold.
-QFont captionFont() {
-    QFont font(QStringLiteral("宋体"));
-    font.setPointSizeF(9.0);
-    font.setBold(false);
-    return font;
-}
-
-template <typename Control>
-Control* place(Control* control, const char* name, QRect geometry) {
-    control->setObjectName(QString::fromUtf8(name));
-    control->setGeometry(geometry);
-    control->setFont(captionFont());
-    return control;
-}
-
-QRadioButton* newOption(QWidget* frame, const char* name, const QString& caption, QRect geometry) {
-    return place(new QRadioButton(caption, frame), name, geometry);
-}
-
-QPushButton* newButton(QWidget* frame, const char* name, const QString& caption, QRect geometry) {
-    return place(new QPushButton(caption, frame), name, geometry);
-}
-
-ShapeControl* newBox(QWidget* container, const char* name, QRect geometry) {
-    auto* shape = new ShapeControl(container);
-    shape->setObjectName(QString::fromUtf8(name));
-    shape->setGeometry(geometry);
-    return shape;
-}
-
-}  // namespace
 
 Form11::Form11(QWidget* owner, platform::Services services, RandomSource& random,
                ClickableLabel* mainMaskSwatch)
@@ -62,10 +16,10 @@ Form11::Form11(QWidget* owner, platform::Services services, RandomSource& random
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Tessaly抠图"));
     if (owner) setWindowIcon(owner->windowIcon());
-    setFont(captionFont());
+    setFont(songFont());
     // Nothing keeps a closed window: the next "抠图" starts a fresh one.
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(twips(11460), twips(8760));
+    resize(twipsToPixels(11460), twipsToPixels(8760));
     const QSize screen = services_.screen.sizePixels();
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
     buildControls();
@@ -87,8 +41,7 @@ void Form11::buildControls() {
     Picture1->setAutoSize(true);
     Picture1->surface().setDrawWidth(1);
 
-    Frame1 = place(new QGroupBox(QStringLiteral("抠图"), this), "Frame1",
-                   twipsRect(9510, 30, 1935, 8685));
+    Frame1 = newFrame(this, "Frame1", QStringLiteral("抠图"), twipsRect(9510, 30, 1935, 8685));
     QGroupBox* f = Frame1;
     Shape3 = newBox(f, "Shape3", twipsRect(60, 240, 1785, 2235));
     Shape2 = newBox(f, "Shape2", twipsRect(60, 2490, 1785, 3525));
