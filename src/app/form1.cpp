@@ -1,7 +1,7 @@
 #include "form1.h"
-#include "canvas/controls/control_factory.h"
 
 #include "app_icon.h"
+#include "canvas/controls/control_factory.h"
 #include "canvas/random_source.h"
 #include "design_geometry.h"
 #include "figures/canvas_mode.h"

@@ -1,8 +1,9 @@
+#include "form1.h"
+
 #include "canvas/controls/control_factory.h"
 #include "design_geometry.h"
 #include "figures/main_canvas.h"
 #include "fonts.h"
-#include "form1.h"
 #include "sample_pictures.h"
 
 #include <QStringList>
