@@ -110,5 +110,5 @@ void PictureBagTest::refusesEveryCutShortBag() {
         QVERIFY2(bag.ReadP(bytes.left(n)).isNull(), qPrintable(QString::number(n)));
 }
 
-QTEST_MAIN(PictureBagTest)
+QTEST_APPLESS_MAIN(PictureBagTest)
 #include "tst_picture_bag.moc"
