@@ -30,17 +30,12 @@ void Arrow(DrawingSurface& pic, float x0, float y0, float X1, float Y1, float Ar
 
 // ---- the two-point tools
 
-void TwoPointTool::press(QPointF at) {
-    strokeX_ = float(at.x());
-    strokeY_ = float(at.y());
-}
-
 void TwoPointTool::preview(ToolContext& context, QPointF end) {
-    draw(context.picture, QPointF(strokeX_, strokeY_), end, context.colour);
+    draw(context.picture, context.start, end, context.colour);
 }
 
 bool TwoPointTool::release(ToolContext& context, QPointF, QPointF end) {
-    draw(context.picture, QPointF(strokeX_, strokeY_), end, context.colour);
+    draw(context.picture, context.start, end, context.colour);
     return true;
 }
 

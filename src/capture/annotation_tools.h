@@ -8,10 +8,10 @@
 #include <memory>
 
 // The capture window's annotation tools. The session runs every stroke the same way:
-// a press inside the region starts it with the screen-only layer as the target, each
-// move clears that layer and asks for a preview, and the release, with the persistent
-// picture as the target again, asks the tool to finish; a finished stroke becomes a
-// snapshot of the history.
+// a press inside the region starts it, keeps the start in the run state and makes the
+// screen-only layer the target, each move clears that layer and asks for a preview, and
+// the release, with the persistent picture as the target again, asks the tool to finish;
+// a finished stroke becomes a snapshot of the history.
 namespace chromadeck::capture {
 
 // An arrow on `pic` from the tail (x0, y0) to the tip (X1, Y1), two barbs at the tip.
@@ -24,13 +24,12 @@ struct ToolContext {
     RgbColor colour;
     CaptureView& view;
     float& lastTextSize;  // the text size last read as a positive number
+    QPointF start;        // the run's stroke start, shared by every tool
 };
 
 class AnnotationTool {
   public:
     virtual ~AnnotationTool() = default;
-    // A press at `at` inside the region starts a stroke.
-    virtual void press(QPointF at) = 0;
     // The pointer is at `end`, kept inside the region; the screen-only layer is clear.
     virtual void preview(ToolContext& context, QPointF end) = 0;
     // The release at `at` (`end` kept inside the region): true when the annotation is in
@@ -38,20 +37,15 @@ class AnnotationTool {
     virtual bool release(ToolContext& context, QPointF at, QPointF end) = 0;
 };
 
-// Arrow, ellipse and rectangle: from the press to the pointer, the same shape previewed
-// on every move and drawn once more on release.
+// Arrow, ellipse and rectangle: from the stroke start to the pointer, the same shape
+// previewed on every move and drawn once more on release.
 class TwoPointTool : public AnnotationTool {
   public:
-    void press(QPointF at) override;
     void preview(ToolContext& context, QPointF end) override;
     bool release(ToolContext& context, QPointF at, QPointF end) override;
 
   protected:
     virtual void draw(DrawingSurface& picture, QPointF from, QPointF to, RgbColor colour) const = 0;
-
-  private:
-    float strokeX_ = 0;  // where the stroke started
-    float strokeY_ = 0;
 };
 
 class ArrowTool : public TwoPointTool {
@@ -73,7 +67,6 @@ class RectangleTool : public TwoPointTool {
 // next prints what was typed there, in the current colour and size.
 class TextTool : public AnnotationTool {
   public:
-    void press(QPointF) override {}
     void preview(ToolContext&, QPointF) override {}
     bool release(ToolContext& context, QPointF at, QPointF end) override;
 };

@@ -36,6 +36,11 @@ struct RunState {
     float FrameRight = 0;
     float FrameBottom = 0;
     QPoint CursorPt;  // screen cursor during a handle drag
+    // Where the last stroke started, whichever tool pressed there. A stroke that goes on
+    // without a press of its own (the typing box open, then another tool chosen) is drawn
+    // from here.
+    float StrokeX = 0;
+    float StrokeY = 0;
 };
 
 }  // namespace chromadeck::capture

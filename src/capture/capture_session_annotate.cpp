@@ -62,7 +62,8 @@ AnnotationTool& CaptureSession::tool() {
 }
 
 ToolContext CaptureSession::toolContext() {
-    return ToolContext{surface_, colour_, view_, lastTextSize_};
+    return ToolContext{surface_, colour_, view_, lastTextSize_,
+                       QPointF(run_.StrokeX, run_.StrokeY)};
 }
 
 QPointF CaptureSession::strokeEnd(float X, float Y) const {
@@ -77,7 +78,10 @@ void CaptureSession::annotationPress(float X, float Y) {
     if (!run_.Tool || !strictlyInside(frame(), X, Y)) return;
     run_.Drawing = true;
     surface_.setAutoRedraw(false);  // the preview goes to the screen only
-    tool().press(QPointF(X, Y));
+    // One start for the run, not one per tool: with the typing box still open, another
+    // tool's stroke begun outside the region runs from the text click.
+    run_.StrokeX = X;
+    run_.StrokeY = Y;
 }
 
 void CaptureSession::annotationMove(float X, float Y) {

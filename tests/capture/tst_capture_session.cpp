@@ -77,6 +77,7 @@ class CaptureSessionTest : public QObject {
     void arrowBarbs();
     void shapesPreviewOnTheScreenAndKeepOnRelease();
     void undoAndRedoRestorePixels();
+    void shapeAfterTheTextClickStartsThere();
     void textSizeFallsBackToTheLastPositiveOne();
 };
 
@@ -199,6 +200,37 @@ void CaptureSessionTest::undoAndRedoRestorePixels() {
     QCOMPARE(r.at(180, 150), kBlue);
     r.session.pressButton(ToolbarButton::Redo);  // nothing more to redo
     QCOMPARE(r.at(180, 150), kBlue);
+}
+
+void CaptureSessionTest::shapeAfterTheTextClickStartsThere() {
+    // Every tool shares one stroke start: with the typing box open, the stroke goes on
+    // under another tool, and a press outside the region does not move the start.
+    Run r;
+    r.drag({50, 50}, {350, 250});
+    r.session.pressButton(ToolbarButton::Rectangle);
+    r.drag({60, 60}, {100, 100});  // the rectangle's own last start is (60, 60)
+    r.session.pressButton(ToolbarButton::Text);
+    r.click({200, 150});
+    QVERIFY(r.view.box);
+    r.session.pressButton(ToolbarButton::Rectangle);
+    r.session.setColour(RGB(0, 0, 255));
+    r.session.mouseDown(1, 380, 20);
+    r.session.mouseMove(1, 300, 220);  // previewed from the text click too
+    const QImage* layer = r.session.surface().screenLayer();
+    QCOMPARE((layer ? *layer : r.picture()).pixel(200, 185), kBlue);
+    r.session.mouseUp(1, 300, 220);
+    QCOMPARE(r.at(200, 185), kBlue);
+    QCOMPARE(r.at(250, 150), kBlue);
+    QCOMPARE(r.at(300, 185), kBlue);
+    QCOMPARE(r.at(250, 220), kBlue);
+    QCOMPARE(r.at(60, 185), kGrey);  // nothing from the rectangle's own last start
+    QCOMPARE(r.at(150, 60), kGrey);
+    QCOMPARE(r.at(250, 20), kGrey);  // nor from the press outside
+    QVERIFY(r.view.box);             // the typing box stays where it was
+
+    r.session.pressButton(ToolbarButton::Undo);  // the shape was a snapshot of its own
+    QCOMPARE(r.at(200, 185), kGrey);
+    QCOMPARE(r.at(100, 80), kRed);
 }
 
 void CaptureSessionTest::textSizeFallsBackToTheLastPositiveOne() {
