@@ -2,8 +2,7 @@
 #include "app/fonts.h"
 #include "app/form1.h"
 #include "app/sample_pictures.h"
-#include "canvas/random_source.h"
-#include "platform/scripted_services.h"
+#include "form1_session.h"
 
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -13,6 +12,7 @@
 
 using namespace chromadeck;
 using chromadeck::platform::CursorCode;
+using chromadeck::testing::Session;
 
 namespace {
 
@@ -34,13 +34,6 @@ QStringList itemsOf(const QComboBox* c) {
     for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
     return items;
 }
-
-// A fresh window on scripted services with a fresh colour source, as the program starts.
-struct Session {
-    platform::ScriptedServices services;
-    RandomSource random;
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(services.services(), random);
-};
 
 int twipsToPx(double twips) {
     return int(std::lround(twips / 15));

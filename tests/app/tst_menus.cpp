@@ -4,6 +4,7 @@
 #include "app/fonts.h"
 #include "app/sample_pictures.h"
 #include "form1_session.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 
 using namespace chromadeck;
 using chromadeck::testing::Session;
+using chromadeck::testing::writeAll;
 
 namespace {
 
@@ -33,11 +35,6 @@ QImage pictureOn(QSize area, QColor ground) {
     expected.fill(ground);
     QPainter(&expected).drawImage(0, 0, app::mainSamplePicture());
     return expected;
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 }  // namespace
@@ -158,7 +155,7 @@ void TestMenus::openingPictures() {
 
     QTemporaryDir dir;
     const QString garbage = dir.filePath(QStringLiteral("坏图.png"));
-    QVERIFY(writeBytes(garbage, QByteArray("\x89PNG\r\n\x1a\n not really", 20)));
+    QVERIFY(writeAll(garbage, QByteArray("\x89PNG\r\n\x1a\n not really", 20)));
     s.services.dialogs.openAnswers.push_back(garbage);
     f.mnuOpen->trigger();
     QCOMPARE(s.services.messages.messages.size(), 1u);

@@ -1,10 +1,13 @@
 // Drawing through a Canvas in its own units: geometry, pens and unit conversion.
 #include "canvas/canvas.h"
 #include "canvas/random_source.h"
+#include "support/image_inspection.h"
 
 #include <QtTest>
 
 using namespace chromadeck;
+using chromadeck::testing::countColour;
+using chromadeck::testing::inkBounds;
 
 namespace {
 // The main window's canvas: 10.51875 x 10.525 twips per unit, about 0.7 pixel.
@@ -19,13 +22,6 @@ Canvas& pixelCanvas(Canvas& canvas, int w, int h) {
     canvas.surface().setScaleMode(DrawingSurface::kPixels);
     canvas.surface().setBackColor(RGB(255, 255, 255));
     return canvas;
-}
-
-int countColour(const QImage& image, RgbColor colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour.toQRgb();
-    return n;
 }
 }  // namespace
 
@@ -48,7 +44,7 @@ class CanvasDrawingTest : public QObject {
         pixelCanvas(a, 60, 60).surface().Circle(30, 30, 20, RGB(0, 0, 255));
         pixelCanvas(b, 60, 60).surface().Circle(30, 30, 20, RGB(0, 0, 255), 0.0f, 0.0f);
         QCOMPARE(a.surface().Image(), b.surface().Image());
-        QVERIFY(countColour(a.surface().Image(), RGB(0, 0, 255)) > 100);
+        QVERIFY(countColour(a.surface().Image(), RGB(0, 0, 255).toQRgb()) > 100);
         QCOMPARE(a.surface().CurrentX(), 30.0f);
     }
 
@@ -116,7 +112,7 @@ class CanvasDrawingTest : public QObject {
         const QImage img = canvas.surface().Image();
         QCOMPARE(img.pixel(20, 17), RGB(9, 9, 9).toQRgb());
         QCOMPARE(img.pixel(12, 5), RGB(9, 9, 9).toQRgb());
-        QCOMPARE(countColour(img, RGB(9, 9, 9)), 16 + 25);
+        QCOMPARE(countColour(img, RGB(9, 9, 9).toQRgb()), 16 + 25);
         canvas.surface().setDrawWidth(3);
         canvas.surface().LineBox(30, 30, 40, 44, RGB(1, 2, 3));
         QCOMPARE(canvas.surface().Image().pixel(31, 37), RGB(1, 2, 3).toQRgb());
@@ -128,7 +124,8 @@ class CanvasDrawingTest : public QObject {
         pixelCanvas(canvas, 40, 40);
         canvas.surface().setDrawWidth(6);
         canvas.surface().PSet(20, 20, RGB(200, 0, 0));
-        QCOMPARE(countColour(canvas.surface().Image(), RGB(200, 0, 0)), 32);  // a round 6-pixel dot
+        QCOMPARE(countColour(canvas.surface().Image(), RGB(200, 0, 0).toQRgb()),
+                 32);  // a round 6-pixel dot
         QCOMPARE(canvas.surface().Point(20, 20).value, RGB(200, 0, 0).value);
         QCOMPARE(canvas.surface().Point(-1, 5).value, -1);
         QCOMPARE(canvas.surface().Point(40, 5).value, -1);
@@ -143,7 +140,7 @@ class CanvasDrawingTest : public QObject {
         canvas.surface().Line(-1e6f, 10, 1e6f, 10, RGB(2, 2, 2));
         canvas.surface().LineBox(-1e9f, -1e9f, 1e9f, 1e9f, RGB(3, 3, 3));
         QCOMPARE(canvas.surface().Image().size(), QSize(20, 20));
-        QCOMPARE(countColour(canvas.surface().Image(), RGB(2, 2, 2)), 20 * 20);
+        QCOMPARE(countColour(canvas.surface().Image(), RGB(2, 2, 2).toQRgb()), 20 * 20);
     }
 
     void printDrawsTheTextFromTheTopLeftOfItsCell() {
@@ -157,10 +154,7 @@ class CanvasDrawingTest : public QObject {
         canvas.surface().setCurrentY(40);
         canvas.surface().Print("HHHH");
         const QImage img = canvas.surface().Image();
-        QRect inked;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                if (img.pixel(x, y) != RGB(255, 255, 255).toQRgb()) inked |= QRect(x, y, 1, 1);
+        const QRect inked = inkBounds(img, RGB(255, 255, 255).toQRgb());
         QVERIFY(!inked.isEmpty());
         QVERIFY(inked.left() >= 50 && inked.left() <= 54);
         QVERIFY(inked.top() >= 40 && inked.top() <= 48);

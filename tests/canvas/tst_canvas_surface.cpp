@@ -1,18 +1,14 @@
 // What a canvas keeps: background colour and picture, persistent and screen-only
 // drawing, sizes, and the device-pixel operations.
 #include "canvas/canvas.h"
+#include "support/test_pictures.h"
 
 #include <QtTest>
 
 using namespace chromadeck;
+using chromadeck::testing::plainPicture;
 
 namespace {
-QImage solid(int w, int h, RgbColor c) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(c.toQRgb());
-    return image;
-}
-
 void prepare(Canvas& canvas, int w, int h) {
     canvas.setBorderStyle(0);
     canvas.resize(w, h);
@@ -31,7 +27,7 @@ class CanvasSurfaceTest : public QObject {
     void backColourErasesDrawingButKeepsThePicture() {
         Canvas canvas;
         prepare(canvas, 40, 40);
-        canvas.setPicture(solid(10, 10, RGB(0, 200, 0)));
+        canvas.setPicture(plainPicture({10, 10}, RGB(0, 200, 0).toQRgb()));
         canvas.surface().setBackColor(RGB(0, 0, 0));
         canvas.surface().PSet(30, 30, RGB(255, 0, 0));
         canvas.surface().PSet(5, 5, RGB(255, 0, 0));
@@ -44,7 +40,7 @@ class CanvasSurfaceTest : public QObject {
         Canvas canvas;
         prepare(canvas, 40, 40);
         canvas.surface().setBackColor(RGB(7, 7, 7));
-        canvas.setPicture(solid(10, 10, RGB(0, 200, 0)));
+        canvas.setPicture(plainPicture({10, 10}, RGB(0, 200, 0).toQRgb()));
         canvas.surface().PSet(30, 30, RGB(255, 0, 0));
         canvas.setPicture(QImage());
         QCOMPARE(at(canvas, 30, 30), RGB(7, 7, 7).toQRgb());
@@ -54,7 +50,7 @@ class CanvasSurfaceTest : public QObject {
     void clsResetsToBackgroundAndCurrentPoint() {
         Canvas canvas;
         prepare(canvas, 40, 40);
-        canvas.setPicture(solid(10, 10, RGB(0, 200, 0)));
+        canvas.setPicture(plainPicture({10, 10}, RGB(0, 200, 0).toQRgb()));
         canvas.surface().Line(0, 0, 39, 39, RGB(9, 9, 9));
         canvas.surface().Cls();
         QCOMPARE(at(canvas, 5, 5), RGB(0, 200, 0).toQRgb());
@@ -100,12 +96,12 @@ class CanvasSurfaceTest : public QObject {
         Canvas canvas;
         canvas.setBorderStyle(1);
         canvas.setAutoSize(true);
-        canvas.setPicture(solid(343, 161, RGB(1, 1, 1)));
+        canvas.setPicture(plainPicture({343, 161}, RGB(1, 1, 1).toQRgb()));
         QCOMPARE(canvas.size(), QSize(347, 165));
         QCOMPARE(canvas.drawingSize(), QSize(343, 161));
         QCOMPARE(canvas.surface().Image().size(), QSize(343, 161));
         canvas.setAutoSize(false);
-        canvas.setPicture(solid(10, 10, RGB(1, 1, 1)));
+        canvas.setPicture(plainPicture({10, 10}, RGB(1, 1, 1).toQRgb()));
         QCOMPARE(canvas.size(), QSize(347, 165));
     }
 
@@ -131,9 +127,11 @@ class CanvasSurfaceTest : public QObject {
         prepare(canvas, 40, 40);
         canvas.surface().setBackColor(RGB(255, 255, 255));
         canvas.resize(20, 20);  // the store behind stays 40 x 40
-        canvas.surface().TransparentBlt(10, 10, 30, 30, solid(30, 30, RGB(0, 0, 0)), 0, 0, 30, 30,
+        canvas.surface().TransparentBlt(10, 10, 30, 30,
+                                        plainPicture({30, 30}, RGB(0, 0, 0).toQRgb()), 0, 0, 30, 30,
                                         RGB(1, 1, 1));
-        canvas.surface().BitBlt(10, 10, 30, 30, solid(30, 30, RGB(0, 0, 9)), 0, 0);
+        canvas.surface().BitBlt(10, 10, 30, 30, plainPicture({30, 30}, RGB(0, 0, 9).toQRgb()), 0,
+                                0);
         canvas.resize(40, 40);
         QCOMPARE(at(canvas, 15, 15), RGB(0, 0, 9).toQRgb());
         QCOMPARE(at(canvas, 25, 25), RGB(255, 255, 255).toQRgb());

@@ -1,30 +1,28 @@
 // The pen shapes and pixel operations on plain images: widths, ends, corners, fills.
 #include "canvas/raster/pen_shapes.h"
 #include "canvas/raster/pixel_ops.h"
+#include "support/image_inspection.h"
+#include "support/test_pictures.h"
 
 #include <QtTest>
 
 using namespace chromadeck::raster;
+using chromadeck::testing::countColour;
+using chromadeck::testing::plainPicture;
 
 namespace {
 constexpr QRgb kWhite = 0xFFFFFFFF, kInk = 0xFF102030, kRed = 0xFFFF0000;
 
 QImage blank(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(kWhite);
-    return image;
+    return plainPicture({w, h}, kWhite);
 }
 
 int inkInColumn(const QImage& image, int x) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) n += image.pixel(x, y) == kInk;
-    return n;
+    return countColour(image, kInk, QRect(x, 0, 1, image.height()));
 }
 
 int inkInRow(const QImage& image, int y) {
-    int n = 0;
-    for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == kInk;
-    return n;
+    return countColour(image, kInk, QRect(0, y, image.width(), 1));
 }
 }  // namespace
 

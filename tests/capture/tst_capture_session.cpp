@@ -1,6 +1,7 @@
 // A capture run without a window: the session driven by plain events on a plain picture,
 // its overlay and its pixels checked as the window would show them.
 #include "capture/capture_session.h"
+#include "support/image_inspection.h"
 
 #include <QtTest>
 #include <optional>
@@ -9,6 +10,7 @@
 using namespace chromadeck;
 using chromadeck::platform::CursorCode;
 using namespace chromadeck::capture;
+using chromadeck::testing::nearColour;
 
 namespace {
 
@@ -58,13 +60,6 @@ struct Run {
     QImage picture() const { return session.surface().Image(); }
     QRgb at(int x, int y) const { return picture().pixel(x, y); }
 };
-
-bool nearColour(const QImage& image, int x, int y, QRgb colour) {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (image.pixel(x + dx, y + dy) == colour) return true;
-    return false;
-}
 
 }  // namespace
 

@@ -2,6 +2,9 @@
 // copy, save and exit. Real widgets on the offscreen 1920 x 1080 screen.
 #include "capture/capture_form.h"
 #include "platform/scripted_services.h"
+#include "support/image_inspection.h"
+#include "support/test_pictures.h"
+#include "support/widget_input.h"
 
 #include <QAbstractItemView>
 #include <QImageReader>
@@ -11,48 +14,16 @@
 using namespace chromadeck;
 using chromadeck::platform::CursorCode;
 using namespace chromadeck::capture;
+using chromadeck::testing::countColour;
+using chromadeck::testing::drag;
+using chromadeck::testing::hover;
+using chromadeck::testing::nearColour;
+using chromadeck::testing::screenPicture;
 
 namespace {
 
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kBlue = qRgb(0, 0, 255);
-
-// Every pixel tells where it is (red x, green y, each mod 256) with blue 7, so no pixel
-// of the screen is pure red or pure blue.
-QImage screenPicture() {
-    QImage picture(1920, 1080, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) row[x] = qRgb(x & 255, y & 255, 7);
-    }
-    return picture;
-}
-
-void hover(QWidget* widget, QPoint at = {2, 2}) {
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
-void drag(QWidget* widget, QPoint from, QPoint to) {
-    QTest::mousePress(widget, Qt::LeftButton, {}, from);
-    QTest::mouseMove(widget, to);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
-}
-
-bool nearColour(const QImage& image, int x, int y, QRgb colour) {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (image.pixel(x + dx, y + dy) == colour) return true;
-    return false;
-}
-
-int countColour(const QImage& image, QRgb colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
-    return n;
-}
 
 struct Capture {
     platform::ScriptedServices services;
@@ -60,7 +31,8 @@ struct Capture {
     std::unique_ptr<CaptureForm> form;
 
     Capture() {
-        services.screen.picture = screenPicture();
+        // Blue 7: no pixel of the screen is pure red or pure blue.
+        services.screen.picture = screenPicture(7);
         form = std::make_unique<CaptureForm>(&owner, services.services());
     }
     // Opens and fixes the region (100, 100) - (500, 400).

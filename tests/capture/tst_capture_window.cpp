@@ -2,6 +2,8 @@
 // opening and closing, the region, the handles, the read-outs and the history.
 #include "capture/capture_form.h"
 #include "platform/scripted_services.h"
+#include "support/test_pictures.h"
+#include "support/widget_input.h"
 
 #include <QtTest>
 #include <memory>
@@ -9,31 +11,11 @@
 using namespace chromadeck;
 using chromadeck::platform::CursorCode;
 using namespace chromadeck::capture;
+using chromadeck::testing::drag;
+using chromadeck::testing::hover;
+using chromadeck::testing::screenPicture;
 
 namespace {
-
-// A screen whose every pixel tells where it is: red x, green y (each mod 256), blue `tint`.
-QImage screenPicture(int tint) {
-    QImage picture(1920, 1080, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) row[x] = qRgb(x & 255, y & 255, tint);
-    }
-    return picture;
-}
-
-// A move with no button held, straight to the widget (QTest would move the real cursor).
-void hover(QWidget* widget, QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
-void drag(QWidget* widget, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(widget, button, {}, from);
-    QTest::mouseMove(widget, to);
-    QTest::mouseRelease(widget, button, {}, to);
-}
 
 struct Capture {
     platform::ScriptedServices services;

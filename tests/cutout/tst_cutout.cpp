@@ -5,6 +5,8 @@
 #include "cutout/cutout_window_launcher.h"
 #include "platform/picture_io.h"
 #include "platform/scripted_services.h"
+#include "support/image_inspection.h"
+#include "support/test_pictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,8 @@
 #include <QTest>
 
 using namespace chromadeck;
+using chromadeck::testing::countColour;
+using chromadeck::testing::plainPicture;
 
 namespace {
 
@@ -52,20 +56,6 @@ struct Session {
     }
 };
 
-int count(const QImage& image, QRgb colour, QRect area = {}) {
-    area = area.isNull() ? image.rect() : area;
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) == colour;
-    return n;
-}
-
-QImage plain(QSize size, QRgb colour) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 }  // namespace
 
 class TestCutout : public QObject {
@@ -91,8 +81,9 @@ class TestCutout : public QObject {
         s.pick(s.form->Command1, Qt::red);
         s.stroke({{100, 200}, {300, 200}});
         const QImage image = s.image();
-        QCOMPARE(count(image, kRed, QRect(s.pad().surface().pixelX(200), 0, 1, image.height())),
-                 width);
+        QCOMPARE(
+            countColour(image, kRed, QRect(s.pad().surface().pixelX(200), 0, 1, image.height())),
+            width);
         s.form->Option5->click();  // the fill option keeps the width
         QCOMPARE(s.pad().surface().DrawWidth(), width);
     }
@@ -108,8 +99,8 @@ class TestCutout : public QObject {
         QTest::mouseMove(pad, QPoint(142, 122));
         QTest::mouseRelease(pad, Qt::LeftButton, {}, QPoint(142, 122));
         const QImage drawn = s.image();
-        for (int x = 40; x <= 140; ++x) QVERIFY(count(drawn, kRed, QRect(x, 39, 1, 3)) > 0);
-        for (int y = 40; y <= 120; ++y) QVERIFY(count(drawn, kRed, QRect(139, y, 3, 1)) > 0);
+        for (int x = 40; x <= 140; ++x) QVERIFY(countColour(drawn, kRed, QRect(x, 39, 1, 3)) > 0);
+        for (int y = 40; y <= 120; ++y) QVERIFY(countColour(drawn, kRed, QRect(139, y, 3, 1)) > 0);
         QTest::mouseMove(pad, QPoint(200, 200));
         QCOMPARE(s.image(), drawn);
 
@@ -149,7 +140,7 @@ class TestCutout : public QObject {
         s.fillPixel(centre.x(), centre.y());
         QVERIFY(!s.form->penDown());
         const QImage after = s.image();
-        QCOMPARE(count(after, kRed), count(before, kRed));
+        QCOMPARE(countColour(after, kRed), countColour(before, kRed));
         QCOMPARE(after.pixel(centre), kWhite);
         int changed = 0;
         for (int y = 0; y < after.height(); ++y)
@@ -198,7 +189,7 @@ class TestCutout : public QObject {
         QTemporaryDir dir;
         const QString in = dir.filePath("photo.png"), broken = dir.filePath("坏 broken.png");
         const QString out = dir.filePath("sticker");
-        const QImage picture = plain({200, 150}, 0xFFC8DCFF);
+        const QImage picture = plainPicture({200, 150}, 0xFFC8DCFF);
         QVERIFY(picture.save(in));
         QFile garbage(broken);
         QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a picture") > 0);
@@ -267,7 +258,7 @@ class TestCutout : public QObject {
         QCOMPARE(fresh->Label1->BackColor(), RGB(255, 255, 255));
         QCOMPARE(fresh->Picture1->surface().ScaleWidth(), 400.0f);
         QCOMPARE(fresh->Picture1->surface().Image(),
-                 plain({301, 365}, fresh->Picture1->surface().BackColor().toQRgb()));
+                 plainPicture({301, 365}, fresh->Picture1->surface().BackColor().toQRgb()));
 
         QPointer<Form11> open = fresh;
         s.main.reset();

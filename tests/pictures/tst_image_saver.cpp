@@ -2,6 +2,7 @@
 // the faults a user can run into: unknown types, no picture, places that cannot be written.
 #include "pictures/image_saver.h"
 #include "platform/scripted_services.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -12,6 +13,8 @@
 
 using namespace chromadeck;
 using chromadeck::platform::CursorCode;
+using chromadeck::testing::readAll;
+using chromadeck::testing::writeAll;
 
 namespace {
 
@@ -58,16 +61,6 @@ int distinctColours(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
     return int(seen.size());
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 QImage readBack(const QString& path, QByteArray* format = nullptr) {

@@ -1,6 +1,7 @@
 // Reading pictures of every kind the program opens, and writing the 24-bit bitmaps it
 // saves, including the failures a user can run into.
 #include "platform/picture_io.h"
+#include "support/test_files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <QtTest>
 
 using namespace chromadeck::platform;
+using chromadeck::testing::readAll;
+using chromadeck::testing::writeAll;
 
 namespace {
 
@@ -19,16 +22,6 @@ QImage testPicture() {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x) image.setPixel(x, y, qRgb(40 * x, 70 * y, 255 - 9 * x * y));
     return image;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Stamping the text box's text: where the ink lands for each angle, its weight and size,
 // refused angles, and events that run between the passes.
 #include "canvas/drawing_surface.h"
+#include "support/image_inspection.h"
 #include "text/text_stamp.h"
 
 #include <QTimer>
@@ -31,21 +32,8 @@ struct StampFixture final : TextPanel {
     QString Combo6() const override { return angle; }
 
     // The bounding box of everything that is not white.
-    QRect ink() const {
-        const QImage img = canvas.Image();
-        QRect box;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                if (img.pixel(x, y) != kWhite.toQRgb()) box |= QRect(x, y, 1, 1);
-        return box;
-    }
-    int inkOf(RgbColor c) const {
-        const QImage img = canvas.Image();
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) == c.toQRgb();
-        return n;
-    }
+    QRect ink() const { return testing::inkBounds(canvas.Image(), kWhite.toQRgb()); }
+    int inkOf(RgbColor c) const { return testing::countColour(canvas.Image(), c.toQRgb()); }
 
     DrawingSurface canvas;
     QString text = QStringLiteral("HHHH添加");
