@@ -70,7 +70,7 @@ void Canvas::paintEvent(QPaintEvent*) {
 
 void Canvas::paintBorder(QPainter& painter) const {
     // The sunken 3-D edge of a fixed single border.
-    const QRect r = rect().adjusted(0, 0, -1, -1);
+    const QRect r = rect();  // right() and bottom() are already the last pixels
     painter.setPen(QColor(160, 160, 160));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());

@@ -1,6 +1,6 @@
-// What a canvas keeps: background colour and picture, persistent and screen-only
-// drawing, sizes, and the device-pixel operations.
-#include "canvas/canvas.h"
+// What a surface keeps: background colour and picture, persistent and screen-only
+// drawing, scales, and the device-pixel operations.
+#include "canvas/drawing_surface.h"
 #include "support/test_pictures.h"
 
 #include <QtTest>
@@ -9,113 +9,86 @@ using namespace chromadeck;
 using chromadeck::testing::plainPicture;
 
 namespace {
-void prepare(Canvas& canvas, int w, int h) {
-    canvas.setBorderStyle(0);
-    canvas.resize(w, h);
-    canvas.surface().setScaleMode(DrawingSurface::kPixels);
-    canvas.surface().setAutoRedraw(true);
+void prepare(DrawingSurface& surface, int w, int h) {
+    surface.setDrawingSize(QSize(w, h));
+    surface.setScaleMode(DrawingSurface::kPixels);
+    surface.setAutoRedraw(true);
 }
 
-QRgb at(const Canvas& canvas, int x, int y) {
-    return canvas.surface().Image().pixel(x, y);
+QRgb at(const DrawingSurface& surface, int x, int y) {
+    return surface.Image().pixel(x, y);
 }
 }  // namespace
 
-class CanvasSurfaceTest : public QObject {
+class SurfaceStoreTest : public QObject {
     Q_OBJECT
   private slots:
     void backColourErasesDrawingButKeepsThePicture() {
-        Canvas canvas;
-        prepare(canvas, 40, 40);
-        canvas.setPicture(plainPicture({10, 10}, RGB(0, 200, 0).toQRgb()));
-        canvas.surface().setBackColor(RGB(0, 0, 0));
-        canvas.surface().PSet(30, 30, RGB(255, 0, 0));
-        canvas.surface().PSet(5, 5, RGB(255, 0, 0));
-        canvas.surface().setBackColor(RGB(1, 2, 3));
-        QCOMPARE(at(canvas, 30, 30), RGB(1, 2, 3).toQRgb());
-        QCOMPARE(at(canvas, 5, 5), RGB(0, 200, 0).toQRgb());
+        DrawingSurface surface;
+        prepare(surface, 40, 40);
+        surface.setPicture(plainPicture({10, 10}, RGB(0, 200, 0).toQRgb()));
+        surface.setBackColor(RGB(0, 0, 0));
+        surface.PSet(30, 30, RGB(255, 0, 0));
+        surface.PSet(5, 5, RGB(255, 0, 0));
+        surface.setBackColor(RGB(1, 2, 3));
+        QCOMPARE(at(surface, 30, 30), RGB(1, 2, 3).toQRgb());
+        QCOMPARE(at(surface, 5, 5), RGB(0, 200, 0).toQRgb());
     }
 
     void anEmptyPictureLeavesThePlainBackColour() {
-        Canvas canvas;
-        prepare(canvas, 40, 40);
-        canvas.surface().setBackColor(RGB(7, 7, 7));
-        canvas.setPicture(plainPicture({10, 10}, RGB(0, 200, 0).toQRgb()));
-        canvas.surface().PSet(30, 30, RGB(255, 0, 0));
-        canvas.setPicture(QImage());
-        QCOMPARE(at(canvas, 30, 30), RGB(7, 7, 7).toQRgb());
-        QCOMPARE(at(canvas, 5, 5), RGB(7, 7, 7).toQRgb());
+        DrawingSurface surface;
+        prepare(surface, 40, 40);
+        surface.setBackColor(RGB(7, 7, 7));
+        surface.setPicture(plainPicture({10, 10}, RGB(0, 200, 0).toQRgb()));
+        surface.PSet(30, 30, RGB(255, 0, 0));
+        surface.setPicture(QImage());
+        QCOMPARE(at(surface, 30, 30), RGB(7, 7, 7).toQRgb());
+        QCOMPARE(at(surface, 5, 5), RGB(7, 7, 7).toQRgb());
     }
 
     void clsResetsToBackgroundAndCurrentPoint() {
-        Canvas canvas;
-        prepare(canvas, 40, 40);
-        canvas.setPicture(plainPicture({10, 10}, RGB(0, 200, 0).toQRgb()));
-        canvas.surface().Line(0, 0, 39, 39, RGB(9, 9, 9));
-        canvas.surface().Cls();
-        QCOMPARE(at(canvas, 5, 5), RGB(0, 200, 0).toQRgb());
-        QCOMPARE(at(canvas, 30, 30), canvas.surface().BackColor().toQRgb());
-        QCOMPARE(canvas.surface().CurrentX(), 0.0f);
+        DrawingSurface surface;
+        prepare(surface, 40, 40);
+        surface.setPicture(plainPicture({10, 10}, RGB(0, 200, 0).toQRgb()));
+        surface.Line(0, 0, 39, 39, RGB(9, 9, 9));
+        surface.Cls();
+        QCOMPARE(at(surface, 5, 5), RGB(0, 200, 0).toQRgb());
+        QCOMPARE(at(surface, 30, 30), surface.BackColor().toQRgb());
+        QCOMPARE(surface.CurrentX(), 0.0f);
     }
 
-    void screenOnlyDrawingNeverReachesTheImage() {
-        Canvas canvas;
-        prepare(canvas, 40, 40);
-        canvas.surface().setBackColor(RGB(255, 255, 255));
-        canvas.surface().PSet(1, 1, RGB(0, 0, 255));  // persistent
-        canvas.surface().setAutoRedraw(false);
-        canvas.surface().Line(0, 20, 39, 20, RGB(255, 0, 0));
-        QCOMPARE(at(canvas, 10, 20), RGB(255, 255, 255).toQRgb());
-        QCOMPARE(canvas.surface().Point(10, 20).value, RGB(255, 255, 255).value);
-        // The screen shows it until Cls or Refresh wipes it; persistent drawing stays.
-        canvas.show();
-        QCOMPARE(canvas.grab().toImage().pixel(10, 20), RGB(255, 0, 0).toQRgb());
-        canvas.surface().Cls();
-        QCOMPARE(canvas.grab().toImage().pixel(10, 20), RGB(255, 255, 255).toQRgb());
-        QCOMPARE(at(canvas, 1, 1), RGB(0, 0, 255).toQRgb());
-        canvas.surface().Line(0, 20, 39, 20, RGB(255, 0, 0));
-        canvas.surface().Refresh();
-        QCOMPARE(canvas.grab().toImage().pixel(10, 20), RGB(255, 255, 255).toQRgb());
-    }
-
-    void growingShowsBackgroundAndShrinkingLosesNothing() {
-        Canvas canvas;
-        prepare(canvas, 40, 40);
-        canvas.surface().setBackColor(RGB(50, 50, 50));
-        canvas.surface().PSet(35, 35, RGB(255, 0, 0));
-        canvas.resize(20, 20);
-        QCOMPARE(canvas.surface().Image().size(), QSize(20, 20));
-        QCOMPARE(canvas.surface().Point(35, 35).value, -1);
-        canvas.surface().PSet(35, 35, RGB(0, 255, 0));  // outside the smaller area: clipped
-        canvas.resize(60, 60);
-        QCOMPARE(at(canvas, 35, 35), RGB(255, 0, 0).toQRgb());
-        QCOMPARE(at(canvas, 55, 55), RGB(50, 50, 50).toQRgb());
-    }
-
-    void borderAndAutoSize() {
-        Canvas canvas;
-        canvas.setBorderStyle(1);
-        canvas.setAutoSize(true);
-        canvas.setPicture(plainPicture({343, 161}, RGB(1, 1, 1).toQRgb()));
-        QCOMPARE(canvas.size(), QSize(347, 165));
-        QCOMPARE(canvas.drawingSize(), QSize(343, 161));
-        QCOMPARE(canvas.surface().Image().size(), QSize(343, 161));
-        canvas.setAutoSize(false);
-        canvas.setPicture(plainPicture({10, 10}, RGB(1, 1, 1).toQRgb()));
-        QCOMPARE(canvas.size(), QSize(347, 165));
+    void screenOnlyDrawingStaysInItsOwnLayerUntilWiped() {
+        DrawingSurface surface;
+        prepare(surface, 40, 40);
+        surface.setBackColor(RGB(255, 255, 255));
+        QVERIFY(!surface.screenLayer());
+        surface.PSet(1, 1, RGB(0, 0, 255));  // persistent
+        surface.setAutoRedraw(false);
+        surface.Line(0, 20, 39, 20, RGB(255, 0, 0));
+        QCOMPARE(at(surface, 10, 20), RGB(255, 255, 255).toQRgb());
+        QCOMPARE(surface.Point(10, 20).value, RGB(255, 255, 255).value);
+        QVERIFY(surface.screenLayer());
+        QCOMPARE(surface.screenLayer()->pixel(10, 20), RGB(255, 0, 0).toQRgb());
+        QCOMPARE(qAlpha(surface.screenLayer()->pixel(1, 1)), 0);
+        surface.Cls();
+        QVERIFY(!surface.screenLayer());
+        QCOMPARE(at(surface, 1, 1), RGB(0, 0, 255).toQRgb());
+        surface.Line(0, 20, 39, 20, RGB(255, 0, 0));
+        surface.Refresh();
+        QVERIFY(!surface.screenLayer());
     }
 
     void scalesAndPictureSizes() {
-        Canvas canvas;
-        prepare(canvas, 400, 200);
-        canvas.surface().Scale(0, 0, 400, 400);
-        QCOMPARE(canvas.surface().pixelX(100), 100);
-        QCOMPARE(canvas.surface().pixelY(100), 50);
-        QCOMPARE(canvas.surface().ScaleHeight(), 400.0f);
-        canvas.surface().setScaleMode(DrawingSurface::kUser);  // keeps the scale
-        QCOMPARE(canvas.surface().pixelY(100), 50);
-        canvas.surface().setScaleMode(DrawingSurface::kPixels);
-        QCOMPARE(canvas.surface().pixelY(100), 100);
+        DrawingSurface surface;
+        prepare(surface, 400, 200);
+        surface.Scale(0, 0, 400, 400);
+        QCOMPARE(surface.pixelX(100), 100);
+        QCOMPARE(surface.pixelY(100), 50);
+        QCOMPARE(surface.ScaleHeight(), 400.0f);
+        surface.setScaleMode(DrawingSurface::kUser);  // keeps the scale
+        QCOMPARE(surface.pixelY(100), 50);
+        surface.setScaleMode(DrawingSurface::kPixels);
+        QCOMPARE(surface.pixelY(100), 100);
         // 2540 HIMETRIC is one inch: 96 pixels.
         QCOMPARE(DrawingSurface::ScaleX(2540, DrawingSurface::kHimetric, DrawingSurface::kPixels),
                  96.0);
@@ -123,36 +96,34 @@ class CanvasSurfaceTest : public QObject {
     }
 
     void deviceOperationsStayInsideTheDrawingArea() {
-        Canvas canvas;
-        prepare(canvas, 40, 40);
-        canvas.surface().setBackColor(RGB(255, 255, 255));
-        canvas.resize(20, 20);  // the store behind stays 40 x 40
-        canvas.surface().TransparentBlt(10, 10, 30, 30,
-                                        plainPicture({30, 30}, RGB(0, 0, 0).toQRgb()), 0, 0, 30, 30,
-                                        RGB(1, 1, 1));
-        canvas.surface().BitBlt(10, 10, 30, 30, plainPicture({30, 30}, RGB(0, 0, 9).toQRgb()), 0,
-                                0);
-        canvas.resize(40, 40);
-        QCOMPARE(at(canvas, 15, 15), RGB(0, 0, 9).toQRgb());
-        QCOMPARE(at(canvas, 25, 25), RGB(255, 255, 255).toQRgb());
-        QCOMPARE(canvas.surface().GetPixel(25, 25).value, RGB(255, 255, 255).value);
-        QCOMPARE(canvas.surface().GetPixel(40, 0).value, -1);
+        DrawingSurface surface;
+        prepare(surface, 40, 40);
+        surface.setBackColor(RGB(255, 255, 255));
+        surface.setDrawingSize(QSize(20, 20));  // the store behind stays 40 x 40
+        surface.TransparentBlt(10, 10, 30, 30, plainPicture({30, 30}, RGB(0, 0, 0).toQRgb()), 0, 0,
+                               30, 30, RGB(1, 1, 1));
+        surface.BitBlt(10, 10, 30, 30, plainPicture({30, 30}, RGB(0, 0, 9).toQRgb()), 0, 0);
+        surface.setDrawingSize(QSize(40, 40));
+        QCOMPARE(at(surface, 15, 15), RGB(0, 0, 9).toQRgb());
+        QCOMPARE(at(surface, 25, 25), RGB(255, 255, 255).toQRgb());
+        QCOMPARE(surface.GetPixel(25, 25).value, RGB(255, 255, 255).value);
+        QCOMPARE(surface.GetPixel(40, 0).value, -1);
     }
 
     void floodFillUsesTheSolidFillBrush() {
-        Canvas canvas;
-        prepare(canvas, 30, 30);
-        canvas.surface().setBackColor(RGB(255, 255, 255));
-        canvas.surface().LineBox(5, 5, 20, 20, RGB(0, 0, 0));
-        QCOMPARE(canvas.surface().ExtFloodFill(10, 10, RGB(255, 255, 255)),
+        DrawingSurface surface;
+        prepare(surface, 30, 30);
+        surface.setBackColor(RGB(255, 255, 255));
+        surface.LineBox(5, 5, 20, 20, RGB(0, 0, 0));
+        QCOMPARE(surface.ExtFloodFill(10, 10, RGB(255, 255, 255)),
                  0LL);  // transparent brush
-        canvas.surface().setFillStyle(0);
-        canvas.surface().setFillColor(RGB(0, 255, 0));
-        QCOMPARE(canvas.surface().ExtFloodFill(10, 10, RGB(255, 255, 255)), 14LL * 14);
-        QCOMPARE(at(canvas, 2, 2), RGB(255, 255, 255).toQRgb());
-        QCOMPARE(canvas.surface().ExtFloodFill(10, 10, RGB(0, 255, 0)), 0LL);  // already the mask
+        surface.setFillStyle(0);
+        surface.setFillColor(RGB(0, 255, 0));
+        QCOMPARE(surface.ExtFloodFill(10, 10, RGB(255, 255, 255)), 14LL * 14);
+        QCOMPARE(at(surface, 2, 2), RGB(255, 255, 255).toQRgb());
+        QCOMPARE(surface.ExtFloodFill(10, 10, RGB(0, 255, 0)), 0LL);  // already the mask
     }
 };
 
-QTEST_MAIN(CanvasSurfaceTest)
+QTEST_APPLESS_MAIN(SurfaceStoreTest)
 #include "tst_canvas_surface.moc"

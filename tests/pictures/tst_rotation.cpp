@@ -1,8 +1,7 @@
-// Turning the sticker into the output box: orientation, coverage, drawing over earlier
-// results, the fast way against the plain one, the controls.
+// The rotation buttons of the main window: turning the sticker into the output box,
+// drawing over earlier results, a bad angle, clearing, saving and the size bars.
 #include "picture_fixture.h"
 #include "pictures/picture_rotation.h"
-#include "pictures/rotation.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -92,19 +91,6 @@ class RotationTest : public QObject {
         twice.angle->setEditText("30");
         second.Command15_Click();
         QVERIFY(coverage(*twice.output).count > coverage(*once.output).count);
-    }
-
-    void fastRotationSetsExactlyThePlainPixels() {
-        for (const double degrees : {0.0, 30.0, 45.0, 90.0, -90.0, 180.0, 271.5, 1e6, -33.3}) {
-            PictureFixture a, b;
-            prepare(a, QSize(343, 161), QSize(400, 380));
-            prepare(b, QSize(343, 161), QSize(400, 380));
-            for (PictureFixture* f : {&a, &b}) f->output->surface().setAutoRedraw(true);
-            RotatePicture(a.sticker->surface(), a.output->surface(), degrees);
-            RotatePictureFast(b.sticker->surface(), b.output->surface(), degrees);
-            QVERIFY2(a.output->surface().Image() == b.output->surface().Image(),
-                     qPrintable(QString::number(degrees)));
-        }
     }
 
     void anAngleThatIsNoNumberRotatesNothing() {
