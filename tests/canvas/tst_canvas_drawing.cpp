@@ -2,25 +2,19 @@
 // application: nothing here prints text.
 #include "canvas/drawing_surface.h"
 #include "canvas/random_source.h"
+#include "pixel_surface.h"
 #include "support/image_inspection.h"
 
 #include <QtTest>
 
 using namespace chromadeck;
 using chromadeck::testing::countColour;
+using chromadeck::testing::pixelSurface;
 
 namespace {
 // The main window's canvas: 10.51875 x 10.525 twips per unit, about 0.7 pixel.
 void useMainCanvasUnits(DrawingSurface& surface) {
     surface.setUnitSize(10.51875, 10.525);
-}
-
-DrawingSurface& pixelSurface(DrawingSurface& surface, int w, int h) {
-    surface.setDrawingSize(QSize(w, h));
-    surface.setAutoRedraw(true);
-    surface.setScaleMode(DrawingSurface::kPixels);
-    surface.setBackColor(RGB(255, 255, 255));
-    return surface;
 }
 
 }  // namespace

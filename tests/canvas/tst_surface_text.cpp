@@ -1,20 +1,12 @@
 // Text on a surface: where Print puts it and how a selected font turns it. Fonts need a
 // QGuiApplication, though no window.
 #include "canvas/drawing_surface.h"
+#include "pixel_surface.h"
 
 #include <QtTest>
 
 using namespace chromadeck;
-
-namespace {
-DrawingSurface& pixelSurface(DrawingSurface& surface, int w, int h) {
-    surface.setDrawingSize(QSize(w, h));
-    surface.setAutoRedraw(true);
-    surface.setScaleMode(DrawingSurface::kPixels);
-    surface.setBackColor(RGB(255, 255, 255));
-    return surface;
-}
-}  // namespace
+using chromadeck::testing::pixelSurface;
 
 class SurfaceTextTest : public QObject {
     Q_OBJECT

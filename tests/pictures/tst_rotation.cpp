@@ -4,9 +4,13 @@
 #include "pictures/picture_rotation.h"
 
 #include <QTemporaryDir>
+#include "marked_picture.h"
+
 #include <QtTest>
 
 using namespace chromadeck;
+using chromadeck::testing::Coverage;
+using chromadeck::testing::coverage;
 using chromadeck::testing::markedPicture;
 using chromadeck::testing::PictureFixture;
 
@@ -14,25 +18,6 @@ namespace {
 RotationControls controlsOf(PictureFixture& f) {
     return {&f.window, f.canvas, f.output,  f.sticker,           f.angle,
             f.height,  f.width,  &f.dialog, &f.services.messages};
-}
-
-// The rectangle of output pixels that are no longer white, and where red landed.
-struct Coverage {
-    QRect changed, red;
-    long long count = 0;
-};
-Coverage coverage(const Canvas& output) {
-    const QImage img = output.surface().Image();
-    Coverage c;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            const QRgb p = img.pixel(x, y);
-            if (p == qRgb(255, 255, 255)) continue;
-            c.changed |= QRect(x, y, 1, 1);
-            ++c.count;
-            if (p == qRgb(255, 0, 0)) c.red |= QRect(x, y, 1, 1);
-        }
-    return c;
 }
 
 void prepare(PictureFixture& f, QSize source, QSize output) {
@@ -50,7 +35,7 @@ class RotationTest : public QObject {
         prepare(f, QSize(343, 161), QSize(500, 400));
         f.angle->setEditText("0");
         PictureRotation(controlsOf(f)).Command15_Click();
-        const Coverage c = coverage(*f.output);
+        const Coverage c = coverage(f.output->surface().Image());
         QCOMPARE(c.count, 341LL * 159);
         QCOMPARE(c.changed.size(), QSize(341, 159));
         // Centred: output centre (250, 200) shows source centre (171, 80).
@@ -64,7 +49,7 @@ class RotationTest : public QObject {
         prepare(f, QSize(343, 161), QSize(500, 500));
         f.angle->setEditText("90");
         PictureRotation(controlsOf(f)).Command15_Click();
-        Coverage c = coverage(*f.output);
+        Coverage c = coverage(f.output->surface().Image());
         QVERIFY(c.changed.height() > c.changed.width());
         // The red top-left corner turns to the top-right.
         QVERIFY(c.red.left() > c.changed.center().x() && c.red.top() < c.changed.center().y());
@@ -73,7 +58,7 @@ class RotationTest : public QObject {
         prepare(g, QSize(343, 161), QSize(500, 500));
         g.angle->setEditText("-90");
         PictureRotation(controlsOf(g)).Command15_Click();
-        c = coverage(*g.output);
+        c = coverage(g.output->surface().Image());
         QVERIFY(c.changed.height() > c.changed.width());
         QVERIFY(c.red.left() < c.changed.center().x() && c.red.top() > c.changed.center().y());
     }
@@ -90,7 +75,8 @@ class RotationTest : public QObject {
         second.Command15_Click();
         twice.angle->setEditText("30");
         second.Command15_Click();
-        QVERIFY(coverage(*twice.output).count > coverage(*once.output).count);
+        QVERIFY(coverage(twice.output->surface().Image()).count >
+                coverage(once.output->surface().Image()).count);
     }
 
     void anAngleThatIsNoNumberRotatesNothing() {
@@ -98,7 +84,7 @@ class RotationTest : public QObject {
         prepare(f, QSize(50, 50), QSize(100, 100));
         f.angle->setEditText("半圈");
         PictureRotation(controlsOf(f)).Command15_Click();
-        QCOMPARE(coverage(*f.output).count, 0LL);
+        QCOMPARE(coverage(f.output->surface().Image()).count, 0LL);
         QCOMPARE(f.window.cursor().shape(), Qt::ArrowCursor);
     }
 

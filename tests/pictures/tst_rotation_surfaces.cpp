@@ -7,6 +7,8 @@
 #include <QtTest>
 
 using namespace chromadeck;
+using chromadeck::testing::Coverage;
+using chromadeck::testing::coverage;
 using chromadeck::testing::markedPicture;
 
 namespace {
@@ -27,24 +29,6 @@ void prepareOutput(DrawingSurface& output, QSize size) {
     output.setAutoRedraw(true);
 }
 
-// The rectangle of output pixels that are no longer white, and where red landed.
-struct Coverage {
-    QRect changed, red;
-    long long count = 0;
-};
-Coverage coverage(const DrawingSurface& output) {
-    const QImage img = output.Image();
-    Coverage c;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            const QRgb p = img.pixel(x, y);
-            if (p == qRgb(255, 255, 255)) continue;
-            c.changed |= QRect(x, y, 1, 1);
-            ++c.count;
-            if (p == qRgb(255, 0, 0)) c.red |= QRect(x, y, 1, 1);
-        }
-    return c;
-}
 }  // namespace
 
 class RotationSurfacesTest : public QObject {
@@ -65,7 +49,7 @@ class RotationSurfacesTest : public QObject {
         // (250, 200) shows source centre (171, 80).
         prepareOutput(output, QSize(500, 400));
         rotate(source, output, 0);
-        Coverage c = coverage(output);
+        Coverage c = coverage(output.Image());
         QCOMPARE(c.count, 341LL * 159);
         QCOMPARE(c.changed.size(), QSize(341, 159));
         QCOMPARE(output.Image().pixel(250, 200), markedPicture(343, 161).pixel(171, 80));
@@ -74,12 +58,12 @@ class RotationSurfacesTest : public QObject {
         DrawingSurface right, left;
         prepareOutput(right, QSize(500, 500));
         rotate(source, right, 90);
-        c = coverage(right);
+        c = coverage(right.Image());
         QVERIFY(c.changed.height() > c.changed.width());
         QVERIFY(c.red.left() > c.changed.center().x() && c.red.top() < c.changed.center().y());
         prepareOutput(left, QSize(500, 500));
         rotate(source, left, -90);
-        c = coverage(left);
+        c = coverage(left.Image());
         QVERIFY(c.changed.height() > c.changed.width());
         QVERIFY(c.red.left() < c.changed.center().x() && c.red.top() > c.changed.center().y());
     }
