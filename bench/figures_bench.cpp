@@ -6,6 +6,7 @@
 #include "figures/concentric_figures.h"
 #include "figures/fast_figures.h"
 #include "figures/value_panel.h"
+#include "vector_state.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
         ValuePanel fixture(kDrawingArea);
         RandomSource random;
         BarFigure bars;
+        settleVectorRegisters();
         QElapsedTimer timer;
         timer.start();
         c.press(fixture, random, bars);
