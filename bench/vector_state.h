@@ -9,7 +9,10 @@
 inline void settleVectorRegisters() {
 #if defined(__x86_64__) && defined(__GNUC__)
     if (__builtin_cpu_supports("avx")) {
-        [&]() __attribute__((target("avx"))) { __builtin_ia32_vzeroupper(); }();
+        [&]() __attribute__((target("avx"))) {
+            __builtin_ia32_vzeroupper();
+        }
+        ();
     }
 #endif
 }
