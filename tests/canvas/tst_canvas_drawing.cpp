@@ -3,7 +3,7 @@
 #include "canvas/drawing_surface.h"
 #include "canvas/random_source.h"
 #include "pixel_surface.h"
-#include "support/image_inspection.h"
+#include "support/image_checks.h"
 
 #include <QtTest>
 

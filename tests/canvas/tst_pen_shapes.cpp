@@ -1,7 +1,7 @@
 // The pen shapes and pixel operations on plain images: widths, ends, corners, fills.
 #include "canvas/raster/pen_shapes.h"
 #include "canvas/raster/pixel_ops.h"
-#include "support/image_inspection.h"
+#include "support/image_checks.h"
 #include "support/test_pictures.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 // A capture run without a window: the session driven by plain events on a plain picture,
 // its overlay and its pixels checked as the window would show them.
 #include "capture/capture_session.h"
-#include "support/image_inspection.h"
+#include "support/image_checks.h"
 
 #include <QtTest>
 #include <optional>

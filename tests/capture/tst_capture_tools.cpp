@@ -2,7 +2,7 @@
 // copy, save and exit. Real widgets on the offscreen 1920 x 1080 screen.
 #include "capture/capture_form.h"
 #include "platform/scripted_services.h"
-#include "support/image_inspection.h"
+#include "support/image_checks.h"
 #include "support/test_pictures.h"
 #include "support/widget_input.h"
 

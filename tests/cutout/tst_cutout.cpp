@@ -5,7 +5,7 @@
 #include "cutout/cutout_window_launcher.h"
 #include "platform/picture_io.h"
 #include "platform/scripted_services.h"
-#include "support/image_inspection.h"
+#include "support/image_checks.h"
 #include "support/test_pictures.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // Stamping the text box's text: where the ink lands for each angle, its weight and size,
 // refused angles, and events that run between the passes.
 #include "canvas/drawing_surface.h"
-#include "support/image_inspection.h"
+#include "support/image_checks.h"
 #include "text/text_stamp.h"
 
 #include <QTimer>

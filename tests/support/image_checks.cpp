@@ -1,4 +1,4 @@
-#include "support/image_inspection.h"
+#include "support/image_checks.h"
 
 namespace chromadeck::testing {
 
