@@ -1,11 +1,13 @@
 #include "image_saver.h"
 
 #include "gif_writer.h"
+#include "platform/file_bytes.h"
 #include "platform/picture_io.h"
+#include "platform/picture_memory.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <functional>
 #include <optional>
 
@@ -55,16 +57,14 @@ struct Fault {
 // Encodes onto the device; returns the reason on failure, an empty string on success.
 using Encoder = std::function<QString(QIODevice&)>;
 
-// The file appears under its name only once complete, replacing the old one.
-QString writeThroughTemporary(const QString& fileName, const Encoder& encode) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (QString why = encode(file); !why.isEmpty()) {
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit()) return file.errorString();
-    return QString();
+// The whole file is made in memory first, so that the encoder's faults and the disk's
+// are told apart; it then replaces the old file only once it is all on the disk.
+QString writeWhole(const QString& fileName, const Encoder& encode) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (QString why = encode(buffer); !why.isEmpty()) return why;
+    return platform::ReplaceFileContents(fileName, bytes);
 }
 
 Encoder qtEncoder(const QImage& pixels, const char* format,
@@ -73,8 +73,6 @@ Encoder qtEncoder(const QImage& pixels, const char* format,
         QImageWriter writer(&device, format);
         if (setUp) setUp(writer);
         if (writer.write(pixels)) return QString();
-        // A full disk is the file's fault, and the file says why.
-        if (writer.error() == QImageWriter::DeviceError) return device.errorString();
         // Qt's JPEG writer gives no reason of its own, for one too large among others.
         if (writer.error() == QImageWriter::UnknownError) {
             return tr("A %1 file cannot hold this picture of %2 x %3 pixels.")
@@ -99,27 +97,27 @@ QString save(const QImage& picture, const QString& fileName, Kind kind, Long jpe
     // Opaque pixels for every format: a 32-bit source with alpha would give the TIFF a
     // fourth sample and the PNG transparency the canvas never showed.
     const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
-    if (pixels.isNull()) return tr("Not enough memory to save the picture.");
+    if (pixels.isNull())
+        return platform::OutOfMemoryMessage(tr("the picture cannot be prepared for saving."));
 
     switch (kind) {
         case Kind::Jpeg: {
             const int quality = int(std::clamp<Long>(jpegQuality, 0, 100));
-            return writeThroughTemporary(
-                fileName,
-                qtEncoder(pixels, "jpeg", [quality](QImageWriter& w) { w.setQuality(quality); }));
+            return writeWhole(fileName, qtEncoder(pixels, "jpeg", [quality](QImageWriter& w) {
+                                  w.setQuality(quality);
+                              }));
         }
         case Kind::Png:
-            return writeThroughTemporary(fileName, qtEncoder(pixels, "png", {}));
+            return writeWhole(fileName, qtEncoder(pixels, "png", {}));
         case Kind::Tiff: {
             const int compression = tiffCompression == kCallerTiffLzw ? kTiffLzw : kTiffNone;
-            return writeThroughTemporary(fileName,
-                                         qtEncoder(pixels, "tiff", [compression](QImageWriter& w) {
-                                             w.setCompression(compression);
-                                         }));
+            return writeWhole(fileName, qtEncoder(pixels, "tiff", [compression](QImageWriter& w) {
+                                  w.setCompression(compression);
+                              }));
         }
         case Kind::Gif:
-            return writeThroughTemporary(
-                fileName, [&pixels](QIODevice& device) { return WriteGif(pixels, device); });
+            return writeWhole(fileName,
+                              [&pixels](QIODevice& device) { return WriteGif(pixels, device); });
         case Kind::Bmp:
             break;
     }

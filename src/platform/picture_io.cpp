@@ -1,9 +1,14 @@
 #include "picture_io.h"
 
+#include "file_bytes.h"
+#include "picture_completeness.h"
+#include "picture_memory.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace chromadeck::platform {
 
@@ -13,20 +18,33 @@ QString tr(const char* text) {
     return QCoreApplication::translate("PictureFile", text);
 }
 
-// Far beyond any photo put on a screen-sized canvas, and it keeps a file whose header
-// claims a giant picture from taking gigabytes before it is found out.
-constexpr qint64 kMaxPicturePixels = 100'000'000;
-// Readers that cannot tell the size before decoding are stopped by Qt's allocation
-// limit instead: enough for the largest accepted picture at 32 bits a pixel.
-constexpr int kAllocationLimitMiB = 400;
+QString tooLarge(QSize size) {
+    const qint64 bytes = PictureBytes(size, QImage::Format_RGB32);
+    return OutOfMemoryMessage(tr("the picture is %1 x %2 pixels and would take %3 MB of memory, "
+                                 "more than the %4 MB a picture may take.")
+                                  .arg(size.width())
+                                  .arg(size.height())
+                                  .arg((bytes + (1 << 20) - 1) >> 20)
+                                  .arg(kPictureBudgetBytes >> 20));
+}
 
 }  // namespace
 
 LoadedPicture LoadPicture(const QString& path) {
     if (path.isEmpty()) return {};
 
-    QImageReader::setAllocationLimit(kAllocationLimitMiB);
-    QImageReader reader(path);
+    // A compressed file is always smaller than its picture; an uncompressed one about as
+    // large. Beyond that it cannot be a picture the budget would take.
+    const FileBytes file = ReadRegularFile(path, kPictureBudgetBytes);
+    if (!file.ok()) return {QImage(), file.error};
+
+    // Readers that cannot tell the size before decoding are stopped by Qt's allocation
+    // limit instead.
+    QImageReader::setAllocationLimit(int(kPictureBudgetBytes >> 20));
+    QBuffer buffer;
+    buffer.setData(file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLatin1());
     // The pixels as stored: a photo's orientation tag must not turn it, or its size
     // would disagree with what other programs report.
     reader.setAutoTransform(false);
@@ -34,13 +52,11 @@ LoadedPicture LoadPicture(const QString& path) {
     reader.setDecideFormatFromContent(true);
 
     const QSize size = reader.size();  // from the header, where the format tells it
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels) {
-        return {QImage(), tr("The picture is %1 x %2 pixels, more than the %3 million "
-                             "pixels this program opens.")
-                              .arg(size.width())
-                              .arg(size.height())
-                              .arg(kMaxPicturePixels / 1'000'000)};
-    }
+    if (size.isValid() && !FitsPictureBudget(size, QImage::Format_RGB32))
+        return {QImage(), tooLarge(size)};
+    const QByteArray format = reader.format();
+    if (QString why = MissingPictureData(file.bytes, format); !why.isEmpty())
+        return {QImage(), why};
 
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -48,7 +64,16 @@ LoadedPicture LoadPicture(const QString& path) {
         if (why.isEmpty()) why = tr("The file is not a picture this program can read.");
         return {QImage(), why};
     }
-    return {image.convertToFormat(QImage::Format_RGB32), QString()};
+    if (!FitsPictureBudget(image.size(), QImage::Format_RGB32))
+        return {QImage(), tooLarge(image.size())};
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    if (pixels.isNull()) {
+        return {QImage(), OutOfMemoryMessage(tr("the picture of %1 x %2 pixels cannot be "
+                                                "converted for display.")
+                                                 .arg(image.width())
+                                                 .arg(image.height()))};
+    }
+    return {pixels, QString()};
 }
 
 QString SavePictureBmp(const QImage& image, const QString& path) {
@@ -58,24 +83,17 @@ QString SavePictureBmp(const QImage& image, const QString& path) {
     // Qt's bitmap writer stores a 32-bit image as 24 bits per pixel without alpha, the
     // form every Windows program reads.
     const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
-    if (pixels.isNull()) return tr("Not enough memory to save the picture.");
+    if (pixels.isNull())
+        return OutOfMemoryMessage(tr("the picture cannot be prepared for saving."));
 
-    // The picture goes to a temporary file beside the target that replaces it only
-    // once complete, so a failed save never leaves half a file or loses the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return tr("The file cannot be created: %1").arg(file.errorString());
-    }
-    QImageWriter writer(&file, "bmp");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
     if (!writer.write(pixels)) {
-        const QString why = writer.errorString();
-        file.cancelWriting();
-        return tr("The picture cannot be written: %1").arg(why);
+        return tr("The picture cannot be written: %1").arg(writer.errorString());
     }
-    if (!file.commit()) {
-        return tr("The file cannot be saved: %1").arg(file.errorString());
-    }
-    return QString();
+    return ReplaceFileContents(path, bytes);
 }
 
 }  // namespace chromadeck::platform

@@ -2,6 +2,7 @@
 // the faults a user can run into: unknown types, no picture, places that cannot be written.
 #include "pictures/image_saver.h"
 #include "platform/scripted_services.h"
+#include "support/small_disk.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -114,6 +115,7 @@ class ImageSaverTest : public QObject {
     void noPictureIsError481();
     void unwritablePlacesAreError75_data();
     void unwritablePlacesAreError75();
+    void fullDiskKeepsEveryOldFile();
 
   private:
     bool save(const QImage& picture, const QString& path, const QString& type, Long quality = 100,
@@ -351,6 +353,33 @@ void ImageSaverTest::unwritablePlacesAreError75() {
         QDir(where + "/folder").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList{"inside"});
     QCOMPARE(readAll(where + "/old"), old);
+}
+
+// Every format, small and large files, each over an existing file on a disk that fills
+// up: the system's own reason, and the old file byte for byte.
+void ImageSaverTest::fullDiskKeepsEveryOldFile() {
+    const testing::SmallDisk disk(48);
+    if (!disk.mounted()) QSKIP(qPrintable(disk.whyMissing()));
+    const QByteArray old(104, 'o');
+    const QString full = qt_error_string(ENOSPC);
+    const QStringList types{"png", "jpg", "bmp", "gif", "tif"};
+    for (const QString& type : types) QVERIFY(writeAll(disk.filePath("old." + type), old));
+
+    const QImage large = busyPicture(600, 400);  // more than the disk holds in any format
+    for (const QString& type : types) {
+        QVERIFY(!save(large, disk.filePath("old." + type), type));
+        QVERIFY2(messages_.messages.back().text.endsWith(full),
+                 qPrintable(messages_.messages.back().text));
+    }
+    disk.fillUp();
+    for (const QString& type : types) {
+        QVERIFY(!save(flatPicture(), disk.filePath("old." + type), type));
+        QVERIFY(!save(flatPicture(), disk.filePath("new." + type), type));
+        QVERIFY(messages_.messages.back().text.endsWith(full));
+        QCOMPARE(readAll(disk.filePath("old." + type)), old);
+    }
+    QCOMPARE(messages_.messages.size(), size_t(3 * types.size()));
+    QCOMPARE(QDir(disk.filePath(".")).entryList(QDir::Files).size(), types.size() + 1);
 }
 
 QTEST_MAIN(ImageSaverTest)

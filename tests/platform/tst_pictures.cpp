@@ -1,17 +1,26 @@
 // Reading pictures of every kind the program opens, and writing the 24-bit bitmaps it
 // saves, including the failures a user can run into.
 #include "platform/picture_io.h"
+#include "platform/picture_memory.h"
+#include "support/small_disk.h"
 #include "support/test_files.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 using namespace chromadeck::platform;
 using chromadeck::testing::readAll;
+using chromadeck::testing::SmallDisk;
 using chromadeck::testing::writeAll;
 
 namespace {
@@ -36,11 +45,17 @@ class PicturesTest : public QObject {
     void unreadableFilesAreErrors_data();
     void unreadableFilesAreErrors();
     void giantPicturesAreRefused();
+    void onlyRegularFilesAreOpened_data();
+    void onlyRegularFilesAreOpened();
+    void cutShortFilesAreRefused_data();
+    void cutShortFilesAreRefused();
+    void picturesAreBudgetedByMemory();
     void savesTwentyFourBitBitmap_data();
     void savesTwentyFourBitBitmap();
     void savesUnderExactlyTheGivenName();
     void failedSaveLeavesNoFileAndKeepsTheOld_data();
     void failedSaveLeavesNoFileAndKeepsTheOld();
+    void fullDiskKeepsTheOldFile();
 
   private:
     QTemporaryDir dir_;
@@ -168,6 +183,89 @@ void PicturesTest::giantPicturesAreRefused() {
              qPrintable(loaded.error));
 }
 
+void PicturesTest::onlyRegularFilesAreOpened_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("named pipe") << "named pipe";
+    QTest::newRow("socket") << "socket";
+    QTest::newRow("device") << "device";
+}
+
+void PicturesTest::onlyRegularFilesAreOpened() {
+    QFETCH(QString, kind);
+    QString path = dir_.filePath(kind);
+    int listener = -1;
+    if (kind == "folder") QVERIFY(QDir(dir_.path()).mkpath(kind));
+    // Nobody ever writes to this pipe: opening it for reading would wait forever.
+    if (kind == "named pipe") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (kind == "socket") {
+        listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        QCOMPARE(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    }
+    if (kind == "device") path = QStringLiteral("/dev/zero");  // endless if read
+
+    const LoadedPicture loaded = LoadPicture(path);
+    if (listener >= 0) ::close(listener);
+    QVERIFY(loaded.image.isNull());
+    QVERIFY2(loaded.error.contains(path) && loaded.error.contains(kind.section(' ', -1)),
+             qPrintable(loaded.error));
+}
+
+void PicturesTest::cutShortFilesAreRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    const QImage picture = testPicture().scaled(60, 40);
+    QByteArray jpeg, bmp;
+    QBuffer jpegBuffer(&jpeg), bmpBuffer(&bmp);
+    QVERIFY(jpegBuffer.open(QIODevice::WriteOnly) && picture.save(&jpegBuffer, "jpeg"));
+    QVERIFY(bmpBuffer.open(QIODevice::WriteOnly) && picture.save(&bmpBuffer, "bmp"));
+    // A 2 x 1 GIF: screen descriptor with two colours, one picture, its LZW data.
+    const QByteArray gif(
+        "GIF89a\x02\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff"
+        ",\x00\x00\x00\x00\x02\x00\x01\x00\x00\x02\x02\x44\x0a\x00;",
+        34);
+    QTest::newRow("jpeg") << "cut.jpg" << jpeg;
+    QTest::newRow("gif") << "cut.gif" << gif;
+    QTest::newRow("bmp") << "cut.bmp" << bmp;
+}
+
+void PicturesTest::cutShortFilesAreRefused() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    const QString path = dir_.filePath(name);
+    QVERIFY(writeAll(path, bytes));
+    QVERIFY2(LoadPicture(path).ok(), qPrintable(LoadPicture(path).error));  // complete, it loads
+
+    // Qt's readers would show these with the missing part grey or black.
+    for (const qsizetype lost : {qsizetype(2), bytes.size() / 3}) {
+        QVERIFY(writeAll(path, bytes.left(bytes.size() - lost)));
+        const LoadedPicture loaded = LoadPicture(path);
+        QVERIFY(loaded.image.isNull());
+        QVERIFY2(loaded.error.contains("ends before"), qPrintable(loaded.error));
+    }
+}
+
+void PicturesTest::picturesAreBudgetedByMemory() {
+    const QString path = dir_.filePath("budget.png");
+    QVERIFY(testPicture().scaled(100, 80).save(path));
+    {
+        // One byte short of the picture's 100 x 80 x 4 bytes.
+        const PictureBudgetOverride tight(100 * 80 * 4 - 1);
+        const LoadedPicture loaded = LoadPicture(path);
+        QVERIFY(loaded.image.isNull());
+        QVERIFY2(loaded.error.startsWith(QStringLiteral("内存不足")), qPrintable(loaded.error));
+    }
+    const PictureBudgetOverride exact(100 * 80 * 4);
+    QCOMPARE(LoadPicture(path).image.size(), QSize(100, 80));
+    // The reasons are the system's own.
+    QCOMPARE(LoadPicture(dir_.filePath("missing.png")).error, qt_error_string(ENOENT));
+}
+
 void PicturesTest::savesTwentyFourBitBitmap_data() {
     QTest::addColumn<QImage>("image");
     QTest::newRow("rgb32") << testPicture();
@@ -253,6 +351,23 @@ void PicturesTest::failedSaveLeavesNoFileAndKeepsTheOld() {
         QCOMPARE(readAll(top.filePath(target)), "precious");
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+}
+
+void PicturesTest::fullDiskKeepsTheOldFile() {
+    const SmallDisk disk(64);
+    if (!disk.mounted()) QSKIP(qPrintable(disk.whyMissing()));
+    const QString old = disk.filePath("old.bmp");
+    QVERIFY(writeAll(old, "precious"));
+    const QImage large = testPicture().scaled(200, 200);  // 120 KB as a bitmap
+
+    QCOMPARE(SavePictureBmp(large, old), qt_error_string(ENOSPC));
+    QCOMPARE(readAll(old), "precious");
+    // A small file on a disk already full: the last buffered write must not go unseen.
+    disk.fillUp();
+    QCOMPARE(SavePictureBmp(testPicture(), old), qt_error_string(ENOSPC));
+    QCOMPARE(SavePictureBmp(testPicture(), disk.filePath("new.bmp")), qt_error_string(ENOSPC));
+    QCOMPARE(readAll(old), "precious");
+    QCOMPARE(QDir(disk.filePath(".")).entryList(QDir::Files), QStringList({"filler", "old.bmp"}));
 }
 
 QTEST_MAIN(PicturesTest)

@@ -1,0 +1,45 @@
+#include "picture_memory.h"
+
+namespace chromadeck::platform {
+
+namespace {
+
+qint64 budgetInForce = kPictureBudgetBytes;
+
+// QImage's own line length: whole 32-bit words.
+qint64 lineBytes(int width, QImage::Format format) {
+    const int bits = QImage::toPixelFormat(format).bitsPerPixel();
+    return (qint64(width) * bits + 31) / 32 * 4;
+}
+
+}  // namespace
+
+qint64 PictureBytes(QSize size, QImage::Format format) {
+    if (size.width() < 0 || size.height() < 0 || format == QImage::Format_Invalid) return -1;
+    return lineBytes(size.width(), format) * size.height();
+}
+
+bool FitsPictureBudget(QSize size, QImage::Format format) {
+    const qint64 bytes = PictureBytes(size, format);
+    return bytes >= 0 && bytes <= budgetInForce;
+}
+
+QImage NewPicture(QSize size, QImage::Format format) {
+    if (size.isEmpty() || !FitsPictureBudget(size, format)) return QImage();
+    // A null image is also what QImage gives when the system has no memory for it.
+    return QImage(size, format);
+}
+
+QString OutOfMemoryMessage(const QString& attempted) {
+    return QStringLiteral("内存不足：") + attempted;
+}
+
+PictureBudgetOverride::PictureBudgetOverride(qint64 bytes) : previous_(budgetInForce) {
+    budgetInForce = bytes;
+}
+
+PictureBudgetOverride::~PictureBudgetOverride() {
+    budgetInForce = previous_;
+}
+
+}  // namespace chromadeck::platform
