@@ -65,7 +65,10 @@ void Form1::mnuOpen_Click() {
     const auto picture =
         platform::OpenPictureFile(CDlg, services_.messages, this, QStringLiteral("打开图片"));
     // A new background picture starts a new drawing.
-    if (picture) Picture1->setPicture(*picture);
+    if (picture && !Picture1->setPicture(*picture)) {
+        platform::TellPictureCannotBeShown(services_.messages, this, QStringLiteral("打开图片"),
+                                           picture->size());
+    }
 }
 
 void Form1::mnuExit_Click() {

@@ -33,13 +33,16 @@ void Canvas::setAutoSize(bool on) {
 
 void Canvas::setBorderStyle(int style) {
     borderStyle_ = style == 1 ? 1 : 0;
-    surface_.coverDrawingArea();
+    surface_.growToDrawingArea();
     update();
 }
 
-void Canvas::setPicture(const QImage& picture) {
+bool Canvas::setPicture(const QImage& picture) {
+    const QSize before = size();
     if (autoSize_ && !picture.isNull()) resize(picture.size() + QSize(2, 2) * borderWidth());
-    surface_.setPicture(picture);
+    if (surface_.setPicture(picture)) return true;
+    resize(before);  // the picture shown stays, and so does the box around it
+    return false;
 }
 
 void Canvas::setMousePointer(platform::CursorCode code) {
@@ -54,7 +57,7 @@ QSize Canvas::drawingSize() const {
 
 void Canvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    surface_.coverDrawingArea();
+    surface_.growToDrawingArea();
 }
 
 void Canvas::paintEvent(QPaintEvent*) {

@@ -25,7 +25,8 @@ class Canvas : public QWidget, private SurfaceHost {
     void setBorderStyle(int style);
     int borderWidth() const { return borderStyle_ == 1 ? 2 : 0; }
     // The surface's background picture; with AutoSize on, the box first takes its size.
-    void setPicture(const QImage& picture);
+    // False, with the box and its picture as they were, when memory for it was refused.
+    bool setPicture(const QImage& picture);
 
     platform::CursorCode MousePointer() const { return mousePointer_; }
     void setMousePointer(platform::CursorCode code);

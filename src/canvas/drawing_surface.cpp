@@ -3,6 +3,7 @@
 #include "drawing_surface.h"
 
 #include "numeric.h"
+#include "platform/picture_memory.h"
 #include "platform/screen.h"
 
 #include <QPainter>
@@ -36,9 +37,18 @@ void DrawingSurface::setDrawingSize(QSize area) {
 
 // ---- attributes
 
-void DrawingSurface::setPicture(const QImage& picture) {
-    picture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
-    rebuild();
+bool DrawingSurface::setPicture(const QImage& picture) {
+    QImage pixels;
+    if (!picture.isNull()) {
+        pixels = picture.convertToFormat(QImage::Format_RGB32);
+        if (pixels.isNull()) return false;
+    }
+    // The new image is made before the old one goes, so that a failure changes nothing.
+    QImage fresh = platform::NewPicture(storeSizeFor(drawingSize()), QImage::Format_RGB32);
+    if (fresh.isNull()) return false;
+    picture_ = std::move(pixels);
+    replaceStore(std::move(fresh));
+    return true;
 }
 
 void DrawingSurface::setBackColor(RgbColor colour) {
@@ -141,11 +151,17 @@ void DrawingSurface::paintBackground(QImage& image) const {
     }
 }
 
+QSize DrawingSurface::storeSizeFor(QSize area) {
+    return QSize(std::max(1, area.width()), std::max(1, area.height()));
+}
+
 void DrawingSurface::ensureStoreCovers(QSize area) const {
-    const QSize need(std::max({1, area.width(), store_.width()}),
-                     std::max({1, area.height(), store_.height()}));
+    const QSize need = storeSizeFor(area).expandedTo(store_.size());
     if (store_.size() == need) return;
-    QImage grown(need, QImage::Format_RGB32);
+    // Without the memory for a larger image, the store stays as it is and drawing is
+    // clipped to it: the area beyond shows nothing until the memory is there.
+    QImage grown = platform::NewPicture(need, QImage::Format_RGB32);
+    if (grown.isNull()) return;
     paintBackground(grown);
     if (!store_.isNull()) {
         QPainter painter(&grown);
@@ -154,16 +170,34 @@ void DrawingSurface::ensureStoreCovers(QSize area) const {
     }
     store_ = std::move(grown);
     if (!screenLayer_.isNull()) {
-        QImage layer(need, QImage::Format_ARGB32_Premultiplied);
-        layer.fill(Qt::transparent);
-        QPainter painter(&layer);
-        painter.drawImage(0, 0, screenLayer_);
-        painter.end();
+        QImage layer = platform::NewPicture(need, QImage::Format_ARGB32_Premultiplied);
+        if (!layer.isNull()) {
+            layer.fill(Qt::transparent);
+            QPainter painter(&layer);
+            painter.drawImage(0, 0, screenLayer_);
+        }
         screenLayer_ = std::move(layer);
+        screenLayerUsed_ = screenLayerUsed_ && !screenLayer_.isNull();
     }
 }
 
+void DrawingSurface::replaceStore(QImage fresh) {
+    paintBackground(fresh);
+    store_ = std::move(fresh);
+    // Made again at the store's size when screen-only drawing next needs it.
+    screenLayer_ = QImage();
+    screenLayerUsed_ = false;
+    markDrawn();
+}
+
 void DrawingSurface::rebuild() {
+    // Everything drawn goes, so a store grown for a larger area than today's gives its
+    // memory back: a large picture replaced by a small one must not stay resident.
+    const QSize area = storeSizeFor(drawingSize());
+    if (store_.size() != area) {
+        if (QImage fresh = platform::NewPicture(area, QImage::Format_RGB32); !fresh.isNull())
+            return replaceStore(std::move(fresh));
+    }
     ensureStoreCovers(drawingSize());
     paintBackground(store_);
     clearScreenLayer();
@@ -192,7 +226,9 @@ QImage& DrawingSurface::drawingTarget() {
     ensureStoreCovers(drawingSize());
     if (autoRedraw_) return store_;
     if (screenLayer_.size() != store_.size()) {
-        screenLayer_ = QImage(store_.size(), QImage::Format_ARGB32_Premultiplied);
+        screenLayer_ = platform::NewPicture(store_.size(), QImage::Format_ARGB32_Premultiplied);
+        // Screen-only drawing without the memory for it goes nowhere.
+        if (screenLayer_.isNull()) return screenLayer_;
         screenLayer_.fill(Qt::transparent);
     }
     screenLayerUsed_ = true;
@@ -207,17 +243,26 @@ void DrawingSurface::markDrawn() {
 }
 
 QImage DrawingSurface::Image() const {
-    const QSize area = drawingSize();
-    return persistentImage().copy(0, 0, std::max(1, area.width()), std::max(1, area.height()));
+    const QImage& image = persistentImage();
+    const QSize area = storeSizeFor(drawableSize(image));
+    return image.copy(0, 0, area.width(), area.height());
+}
+
+bool DrawingSurface::coversDrawingArea() const {
+    return drawableSize(persistentImage()) == drawingSize();
+}
+
+QSize DrawingSurface::drawableSize(const QImage& target) const {
+    return drawingSize().boundedTo(target.size());
 }
 
 void DrawingSurface::Cls() {
-    ensureStoreCovers(drawingSize());
-    if (autoRedraw_) {
-        paintBackground(store_);
-    }
     // Screen-only drawing goes in any case; persistent drawing only with AutoRedraw on.
-    clearScreenLayer();
+    if (autoRedraw_) {
+        rebuild();
+    } else {
+        clearScreenLayer();
+    }
     currentX_ = currentY_ = 0;
     markDrawn();
 }

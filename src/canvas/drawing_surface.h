@@ -54,7 +54,9 @@ class DrawingSurface {
     void setAutoRedraw(bool on) { autoRedraw_ = on; }
 
     const QImage& Picture() const { return picture_; }
-    void setPicture(const QImage& picture);  // rebuilds the image: earlier drawing is lost
+    // Rebuilds the image: earlier drawing is lost. False, with nothing changed, when there
+    // is no memory for the picture and an image of the drawing area.
+    bool setPicture(const QImage& picture);
     RgbColor BackColor() const { return backColor_; }
     void setBackColor(RgbColor colour);  // rebuilds the image: earlier drawing is lost
 
@@ -96,6 +98,12 @@ class DrawingSurface {
 
     // Size of the drawing area in pixels.
     QSize drawingSize() const;
+    // Whether the persistent image covers the whole drawing area; false after the memory
+    // to grow it was refused (drawing beyond it is then clipped away).
+    bool coversDrawingArea() const;
+    // The part of the drawing area that `target` (the drawing target or the persistent
+    // image) covers: all of it, unless the memory to grow the image was refused.
+    QSize drawableSize(const QImage& target) const;
     // Units to pixels of the drawing area, not rounded, and rounded (ties to even).
     double pixelXf(double x) const;
     double pixelYf(double y) const;
@@ -137,12 +145,14 @@ class DrawingSurface {
     QFont printFont() const;
 
     // The image drawing goes to now (persistent, or the screen layer), grown to the
-    // drawing area; call markDrawn after writing to it.
+    // drawing area as far as memory allows (clip to drawableSize); call markDrawn after
+    // writing to it.
     QImage& drawingTarget();
     void markDrawn();
 
-    // ---- for whatever shows the surface: both images cover at least the drawing area.
-    void coverDrawingArea() const { ensureStoreCovers(drawingSize()); }
+    // ---- for whatever shows the surface: both images cover the drawing area, unless the
+    // memory to grow them was refused.
+    void growToDrawingArea() const { ensureStoreCovers(drawingSize()); }
     const QImage& persistentImage() const;
     // Transparent except for screen-only drawing; null when there is none.
     const QImage* screenLayer() const;
@@ -150,8 +160,11 @@ class DrawingSurface {
     void repaintStarted() { updatePending_ = false; }
 
   private:
-    // Grows the store to the drawing area, keeping what it holds.
+    // Grows the store to the drawing area, keeping what it holds, when memory allows.
     void ensureStoreCovers(QSize area) const;
+    static QSize storeSizeFor(QSize area);
+    // Makes `fresh` the store, painted with the background, with no screen-only drawing.
+    void replaceStore(QImage fresh);
     void rebuild();
     void paintBackground(QImage& image) const;
     void clearScreenLayer();
@@ -182,11 +195,12 @@ class DrawingSurface {
     double unitW_ = 1;  // twips per unit
     double unitH_ = 1;
 
-    // The persistent image never shrinks, so drawing outside a smaller drawing area comes
-    // back when the area grows again; the drawing area is its top-left part.
+    // The persistent image only shrinks when everything on it goes (a new picture or
+    // background, Cls), so drawing outside a smaller drawing area comes back when the
+    // area grows again; the drawing area is its top-left part.
     mutable QImage store_;
     mutable QImage screenLayer_;  // ARGB32: transparent except for screen-only drawing
-    bool screenLayerUsed_ = false;
+    mutable bool screenLayerUsed_ = false;
     bool updatePending_ = false;
 };
 

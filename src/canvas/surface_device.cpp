@@ -10,14 +10,15 @@
 namespace chromadeck {
 
 RgbColor DrawingSurface::GetPixel(int x, int y) const {
-    const QSize area = drawingSize();
+    const QImage& image = persistentImage();
+    const QSize area = drawableSize(image);
     if (x < 0 || y < 0 || x >= area.width() || y >= area.height()) return kNoPixel;
-    return RgbColor::fromQRgb(persistentImage().pixel(x, y));
+    return RgbColor::fromQRgb(image.pixel(x, y));
 }
 
 void DrawingSurface::BitBlt(int x, int y, int w, int h, const QImage& source, int sx, int sy) {
     QImage& target = drawingTarget();
-    const QSize area = drawingSize();
+    const QSize area = drawableSize(target);
     // Clip to the drawing area, not to the larger store behind it.
     const int cw = std::min(w, area.width() - x), ch = std::min(h, area.height() - y);
     const QImage src =
@@ -31,7 +32,7 @@ void DrawingSurface::BitBlt(int x, int y, int w, int h, const QImage& source, in
 void DrawingSurface::TransparentBlt(int x, int y, int w, int h, const QImage& source, int sx,
                                     int sy, int sw, int sh, RgbColor mask) {
     QImage& target = drawingTarget();
-    const QSize area = drawingSize();
+    const QSize area = drawableSize(target);
     const QImage src =
         source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
             ? source
@@ -45,7 +46,7 @@ void DrawingSurface::TransparentBlt(int x, int y, int w, int h, const QImage& so
 long long DrawingSurface::ExtFloodFill(int x, int y, RgbColor colour) {
     if (fillStyle_ != 0) return 0;  // a transparent brush paints nothing
     QImage& target = drawingTarget();
-    const QSize area = drawingSize();
+    const QSize area = drawableSize(target);
     const long long painted =
         raster::floodFillSurface(target, x, y, colour.toQRgb(), fillColor_.toQRgb(),
                                  raster::ClipRect::of(area.width(), area.height()));
@@ -78,7 +79,7 @@ void DrawingSurface::Print(const QString& text) {
     {
         QImage& target = drawingTarget();
         QPainter painter(&target);
-        painter.setClipRect(QRect(QPoint(0, 0), drawingSize()));
+        painter.setClipRect(QRect(QPoint(0, 0), drawableSize(target)));
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         painter.setFont(font);
         painter.setPen(foreColor_.toQColor());

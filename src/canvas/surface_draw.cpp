@@ -50,7 +50,8 @@ QRgb DrawingSurface::penColour(std::optional<RgbColor> colour) const {
 
 void DrawingSurface::Line(float x1, float y1, float x2, float y2, std::optional<RgbColor> colour) {
     QImage& target = drawingTarget();
-    const ClipRect clip = ClipRect::of(drawingSize().width(), drawingSize().height());
+    const QSize area = drawableSize(target);
+    const ClipRect clip = ClipRect::of(area.width(), area.height());
     raster::strokeSpans(pixelX(x1), pixelY(y1), pixelX(x2), pixelY(y2), drawWidth_, clip,
                         SpanWriter(target, penColour(colour)));
     currentX_ = x2;
@@ -65,7 +66,8 @@ void DrawingSurface::LineTo(float x2, float y2, std::optional<RgbColor> colour) 
 void DrawingSurface::LineBox(float x1, float y1, float x2, float y2,
                              std::optional<RgbColor> colour) {
     QImage& target = drawingTarget();
-    const ClipRect clip = ClipRect::of(drawingSize().width(), drawingSize().height());
+    const QSize area = drawableSize(target);
+    const ClipRect clip = ClipRect::of(area.width(), area.height());
     raster::boxOutlineSpans(pixelX(x1), pixelY(y1), pixelX(x2), pixelY(y2), drawWidth_, clip,
                             SpanWriter(target, penColour(colour)));
     currentX_ = x2;
@@ -83,7 +85,8 @@ void DrawingSurface::Circle(float x, float y, float radius, std::optional<RgbCol
     const double b = ratio <= 1 ? r * std::fabs(ratio) : r;
     const double cx = pixelX(x), cy = pixelY(y);
     QImage& target = drawingTarget();
-    const ClipRect clip = ClipRect::of(drawingSize().width(), drawingSize().height());
+    const QSize area = drawableSize(target);
+    const ClipRect clip = ClipRect::of(area.width(), area.height());
     const SpanWriter writer(target, penColour(colour));
 
     const double s = start.value_or(0.0f), e = end.value_or(0.0f);
@@ -114,7 +117,8 @@ double DrawingSurface::penCentreOf(double v) const {
 
 void DrawingSurface::PSet(float x, float y, std::optional<RgbColor> colour) {
     QImage& target = drawingTarget();
-    const ClipRect clip = ClipRect::of(drawingSize().width(), drawingSize().height());
+    const QSize area = drawableSize(target);
+    const ClipRect clip = ClipRect::of(area.width(), area.height());
     raster::dotSpans(pixelX(x), pixelY(y), drawWidth_, clip, SpanWriter(target, penColour(colour)));
     currentX_ = x;
     currentY_ = y;

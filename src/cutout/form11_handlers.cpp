@@ -91,7 +91,10 @@ void Form11::Command4_Click() {
     const auto picture =
         platform::OpenPictureFile(CDlg, services_.messages, this, QStringLiteral("打开图片"));
     // A new picture starts a new cut-out; the pad takes the picture's size.
-    if (picture) Picture1->setPicture(*picture);
+    if (picture && !Picture1->setPicture(*picture)) {
+        platform::TellPictureCannotBeShown(services_.messages, this, QStringLiteral("打开图片"),
+                                           picture->size());
+    }
 }
 
 void Form11::Command5_Click() {

@@ -48,7 +48,8 @@ void DrawRectangleFigureFast(FigurePanel& panel, RandomSource& random, float X, 
     canvas.setCurrentY(Y - qs.back());
 
     const int width = canvas.DrawWidth();
-    const QSize area = canvas.drawingSize();
+    QImage& image = canvas.drawingTarget();
+    const QSize area = canvas.drawableSize(image);
     const ClipRect clip = ClipRect::of(area.width(), area.height());
     const auto outline = [&](float p, float q) {
         return BoxOutline(canvas.pixelX(X - p), canvas.pixelY(Y - q), canvas.pixelX(X + p),
@@ -73,7 +74,6 @@ void DrawRectangleFigureFast(FigurePanel& panel, RandomSource& random, float X, 
     int first, last;
     if (!tallest.back().rows(first, last)) return;
 
-    QImage& image = canvas.drawingTarget();
     raster::CoverRow row(area.width());
     const std::size_t tallestIndex = qs.size() - 1;
     for (int y = first; y <= last; ++y) {

@@ -19,8 +19,10 @@ PictureRotation::PictureRotation(const RotationControls& controls) : c_(controls
 void PictureRotation::Command15_Click() {
     platform::applyMousePointer(c_.window, platform::CursorCode::Hourglass);
     const auto degrees = textToDouble(c_.Combo7->currentText());
-    if (degrees) {
-        DrawingSurface& output = c_.Picture2->surface();
+    DrawingSurface& output = c_.Picture2->surface();
+    // A box made larger than the memory for its picture allows turns nothing.
+    const bool fits = output.coversDrawingArea();
+    if (degrees && fits) {
         output.Refresh();
         c_.Picture2->setVisible(true);
         output.setAutoRedraw(true);
@@ -28,6 +30,10 @@ void PictureRotation::Command15_Click() {
         c_.Picture1->surface().Refresh();
     }
     platform::applyMousePointer(c_.window, platform::CursorCode::Default);
+    if (degrees && !fits) {
+        platform::TellPictureCannotBeShown(*c_.messages, c_.window, QStringLiteral("旋转"),
+                                           output.drawingSize());
+    }
 }
 
 void PictureRotation::Command16_Click() {

@@ -70,9 +70,11 @@ void RotatePictureFast(const DrawingSurface& source, DrawingSurface& output, dou
         return;
     }
     const RotationFrame frame(source, output, degrees);
-    const QImage from = source.Image();
+    // Read in place: a copy of a large sticker would double the memory it takes.
+    const QImage& from = source.persistentImage();
+    const QSize fromArea = source.drawableSize(from);
     QImage& to = output.drawingTarget();
-    const QSize area = output.drawingSize();
+    const QSize area = output.drawableSize(to);
     const int columns = std::min<int>(frame.lastColumn, area.width() - 1);
     const int rows = std::min<int>(frame.lastRow, area.height() - 1);
     for (int i = 0; i <= columns; ++i) {
@@ -82,7 +84,7 @@ void RotatePictureFast(const DrawingSurface& source, DrawingSurface& output, dou
             // Point rounds single-precision positions to the nearest pixel, ties to even.
             const int px = static_cast<int>(roundHalfEven(static_cast<float>(sx)));
             const int py = static_cast<int>(roundHalfEven(static_cast<float>(sy)));
-            const QRgb colour = px < from.width() && py < from.height()
+            const QRgb colour = px < fromArea.width() && py < fromArea.height()
                                     ? from.pixel(px, py)
                                     : RgbColor(kNoPixel).toQRgb();
             reinterpret_cast<QRgb*>(to.scanLine(j))[i] = colour | 0xFF000000u;

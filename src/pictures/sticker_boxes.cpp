@@ -35,7 +35,11 @@ void StickerBoxes::Command11_Click() {
     const auto picture =
         platform::OpenPictureFile(*c_.CDlg, *c_.messages, c_.window, QStringLiteral("导入图片"));
     if (!picture) return;
-    c_.Picture3->setPicture(*picture);
+    if (!c_.Picture3->setPicture(*picture)) {
+        platform::TellPictureCannotBeShown(*c_.messages, c_.window, QStringLiteral("导入图片"),
+                                           picture->size());
+        return;
+    }
     c_.Picture3->setVisible(true);
     c_.Picture2->setVisible(true);
 }

@@ -3,7 +3,9 @@
 #include "common_dialog.h"
 #include "message_box.h"
 #include "picture_io.h"
+#include "picture_memory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace chromadeck::platform {
@@ -27,6 +29,16 @@ std::optional<QImage> OpenPictureFile(CommonDialog& dialog, MessageBox& messages
         return std::nullopt;
     }
     return loaded.image;
+}
+
+void TellPictureCannotBeShown(MessageBox& messages, QWidget* parent, const QString& title,
+                              QSize size) {
+    const QString attempted = QCoreApplication::translate("PictureFile",
+                                                          "the picture of %1 x %2 pixels cannot "
+                                                          "be shown; the one shown before stays.")
+                                  .arg(size.width())
+                                  .arg(size.height());
+    messages.show(parent, title, OutOfMemoryMessage(attempted), MessageIcon::Warning);
 }
 
 bool SavePictureBmpFile(CommonDialog& dialog, MessageBox& messages, QWidget* parent,

@@ -17,6 +17,11 @@ class MessageBox;
 std::optional<QImage> OpenPictureFile(CommonDialog& dialog, MessageBox& messages, QWidget* parent,
                                       const QString& title);
 
+// Tells the user, under `title`, that a picture of `size` that was read could not be
+// shown for lack of memory; what was shown before stays.
+void TellPictureCannotBeShown(MessageBox& messages, QWidget* parent, const QString& title,
+                              QSize size);
+
 // The save dialog with the bitmap filter, then the picture written as a 24-bit BMP under
 // exactly the chosen name. A cancel writes nothing; a failed write tells the user why.
 // True when the file was written.

@@ -1,6 +1,7 @@
 // What a surface keeps: background colour and picture, persistent and screen-only
 // drawing, scales, and the device-pixel operations.
 #include "canvas/drawing_surface.h"
+#include "platform/picture_memory.h"
 #include "support/test_pictures.h"
 
 #include <QtTest>
@@ -108,6 +109,52 @@ class SurfaceStoreTest : public QObject {
         QCOMPARE(at(surface, 25, 25), RGB(255, 255, 255).toQRgb());
         QCOMPARE(surface.GetPixel(25, 25).value, RGB(255, 255, 255).value);
         QCOMPARE(surface.GetPixel(40, 0).value, -1);
+    }
+
+    // Memory refused for a new picture or a larger area: nothing shown changes, and
+    // drawing over the whole area stays inside the image there is.
+    void refusedMemoryKeepsWhatIsShown() {
+        DrawingSurface surface;
+        prepare(surface, 50, 40);
+        surface.setPicture(plainPicture({50, 40}, RGB(0, 0, 200).toQRgb()));
+        surface.PSet(10, 10, RGB(255, 0, 0));
+        const QImage shown = surface.Image();
+        const QImage larger = plainPicture({80, 60}, RGB(0, 200, 0).toQRgb());
+        {
+            const platform::PictureBudgetOverride tight(50 * 40 * 4 - 1);
+            QVERIFY(!surface.setPicture(larger));
+            QCOMPARE(surface.Image(), shown);
+            QCOMPARE(surface.Picture().size(), QSize(50, 40));
+
+            surface.setDrawingSize(QSize(400, 300));
+            QVERIFY(!surface.coversDrawingArea());
+            surface.setDrawWidth(30);
+            surface.Line(0, 0, 399, 299, RGB(255, 0, 0));
+            surface.Circle(200, 150, 180, RGB(255, 0, 0));
+            QCOMPARE(surface.GetPixel(60, 45), kNoPixel);
+            QCOMPARE(surface.Image().size(), QSize(50, 40));
+        }
+        QVERIFY(surface.coversDrawingArea());  // grows once memory is there
+        QVERIFY(surface.setPicture(larger));
+        QCOMPARE(surface.Image().pixel(70, 50), RGB(0, 200, 0).toQRgb());
+    }
+
+    // A new picture or Cls takes everything drawn away, and with it the memory of an
+    // image grown for a larger area.
+    void memoryOfALargerAreaComesBack() {
+        DrawingSurface surface;
+        prepare(surface, 2000, 1500);
+        surface.setPicture(plainPicture({2000, 1500}, RGB(0, 0, 200).toQRgb()));
+        surface.setDrawingSize(QSize(30, 20));
+        QCOMPARE(surface.persistentImage().size(), QSize(2000, 1500));  // drawing kept
+        surface.setPicture(plainPicture({30, 20}, RGB(0, 200, 0).toQRgb()));
+        QCOMPARE(surface.persistentImage().size(), QSize(30, 20));
+
+        surface.setDrawingSize(QSize(600, 400));
+        surface.PSet(500, 300, RGB(255, 0, 0));
+        surface.setDrawingSize(QSize(30, 20));
+        surface.Cls();
+        QCOMPARE(surface.persistentImage().size(), QSize(30, 20));
     }
 
     void floodFillUsesTheSolidFillBrush() {

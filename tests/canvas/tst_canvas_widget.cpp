@@ -1,6 +1,7 @@
 // What the picture box adds to its surface: the drawing area inside the border, AutoSize,
 // resizing a hidden box, painting and the mouse in surface units.
 #include "canvas/canvas.h"
+#include "platform/picture_memory.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -74,6 +75,13 @@ class CanvasWidgetTest : public QObject {
         canvas.setAutoSize(false);
         canvas.setPicture(solid(10, 10, RGB(1, 1, 1)));
         QCOMPARE(canvas.size(), QSize(347, 165));
+
+        // Without the memory for a larger picture the box keeps its size and picture.
+        canvas.setAutoSize(true);
+        const platform::PictureBudgetOverride tight(343 * 161 * 4);
+        QVERIFY(!canvas.setPicture(solid(400, 200, RGB(2, 2, 2))));
+        QCOMPARE(canvas.size(), QSize(14, 14));
+        QCOMPARE(canvas.surface().Picture().size(), QSize(10, 10));
     }
 
     void paintingDrawsTheBorderAroundTheDrawingArea() {

@@ -4,6 +4,7 @@
 #include "canvas/random_source.h"
 #include "cutout/cutout_window_launcher.h"
 #include "platform/picture_io.h"
+#include "platform/picture_memory.h"
 #include "platform/scripted_services.h"
 #include "support/image_checks.h"
 #include "support/test_pictures.h"
@@ -232,6 +233,29 @@ class TestCutout : public QObject {
 
         s.form->Command2->click();
         QCOMPARE(s.image(), picture);
+    }
+
+    // Under a budget the picture does not fit, the pad keeps its picture and strokes and
+    // the pen goes on drawing.
+    void pictureBeyondMemoryKeepsThePad() {
+        QTemporaryDir dir;
+        const QString large = dir.filePath("large.png");
+        QVERIFY(plainPicture({300, 200}, kGreen).save(large));
+        Session s;
+        s.services.dialogs.openAnswers = {large};
+        s.stroke({{20, 20}, {160, 20}});
+        const QImage held = s.image();
+        const QSize padSize = s.pad().size();
+        {
+            const platform::PictureBudgetOverride tight(300 * 200 * 4 - 1);
+            s.form->Command4->click();
+        }
+        QCOMPARE(s.services.messages.messages.size(), size_t(1));
+        QVERIFY(s.services.messages.messages[0].text.contains(QStringLiteral("内存不足")));
+        QCOMPARE(s.image(), held);
+        QCOMPARE(s.pad().size(), padSize);
+        s.stroke({{20, 100}, {160, 100}});
+        QVERIFY(s.image() != held);
     }
 
     void oneWindowAtATime() {

@@ -2,6 +2,7 @@
 // drawing over earlier results, a bad angle, clearing, saving and the size bars.
 #include "picture_fixture.h"
 #include "pictures/picture_rotation.h"
+#include "platform/picture_memory.h"
 
 #include <QTemporaryDir>
 #include "marked_picture.h"
@@ -61,6 +62,24 @@ class RotationTest : public QObject {
         c = coverage(g.output->surface().Image());
         QVERIFY(c.changed.height() > c.changed.width());
         QVERIFY(c.red.left() < c.changed.center().x() && c.red.top() > c.changed.center().y());
+    }
+
+    // An output box larger than memory allows for its picture: a message, nothing turned.
+    void anOutputBeyondMemoryIsRefused() {
+        PictureFixture f;
+        prepare(f, QSize(200, 60), QSize(300, 300));
+        const QImage before = f.output->surface().Image();
+        f.angle->setEditText("30");
+        {
+            const platform::PictureBudgetOverride tight(300 * 300 * 4);
+            f.output->resize(900, 900);
+            PictureRotation(controlsOf(f)).Command15_Click();
+        }
+        QCOMPARE(f.services.messages.messages.size(), size_t(1));
+        QVERIFY(f.services.messages.messages[0].text.startsWith(QStringLiteral("内存不足")));
+        QVERIFY(f.services.messages.messages[0].text.contains("900 x 900"));
+        // Nothing turned into the part there was memory for.
+        QCOMPARE(f.output->surface().Image().copy(0, 0, 300, 300), before);
     }
 
     void aSecondRotationDrawsOverTheFirst() {
