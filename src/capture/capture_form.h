@@ -35,7 +35,8 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
     // One capture run: the opening, then the window's own event loop until it closes.
     void Run();
     // The opening alone, returning at once with the window shown. False, with a message,
-    // when the platform will not let the screen be copied; nothing is shown then.
+    // when the platform will not let the screen be copied or the memory for the copy
+    // cannot be had; nothing is shown then.
     bool Open();
     // Every way the window closes ends here: it hides, the screen cursor goes back to the
     // default, the run is dropped and Run() returns.
@@ -127,6 +128,7 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
     QString typedText() const override;
     QPoint typingBoxAt() const override;
     void closeTypingBox() override;
+    void tellOutOfMemory(const QString& attempted) override;
 
     void buildControls();
     void wire();
