@@ -161,12 +161,19 @@ bool CaptureForm::Open() {
                                 platform::MessageIcon::Warning);
         return false;
     }
-    // The window's picture must cover the screen before the copy lands in it.
-    setGeometry(0, 0, W, H);
+    // The run's picture and history are made before the window covers the screen: without
+    // the memory for them no window opens onto a broken picture.
     session_ = std::make_unique<CaptureSession>(static_cast<CaptureView&>(*this),
                                                 QSizeF(screenWidthPixels(), screenHeightPixels()));
+    if (!session_->start(*shot)) {
+        session_.reset();
+        setPointer(platform::CursorCode::Default);
+        tellOutOfMemory(
+            QStringLiteral("无法保存屏幕画面（%1 x %2 像素），截屏窗口不会打开。").arg(W).arg(H));
+        return false;
+    }
+    setGeometry(0, 0, W, H);
     session_->surface().attach(this);
-    session_->start(*shot);
 
     open_ = true;
     present();
@@ -175,6 +182,13 @@ bool CaptureForm::Open() {
     showFullScreen();
     activateWindow();
     return true;
+}
+
+void CaptureForm::tellOutOfMemory(const QString& attempted) {
+    // Before the window shows, the message goes to the main window.
+    services_.messages.show(isVisible() ? this : parentWidget(), QStringLiteral("截屏"),
+                            QStringLiteral("内存不足：") + attempted,
+                            platform::MessageIcon::Warning);
 }
 
 // ---- keys and closing

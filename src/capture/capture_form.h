@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QEventLoop;
 
@@ -35,7 +36,8 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
     // One capture run: the opening, then the window's own event loop until it closes.
     void Run();
     // The opening alone, returning at once with the window shown. False, with a message,
-    // when the platform will not let the screen be copied; nothing is shown then.
+    // when the platform will not let the screen be copied or the memory for the copy
+    // cannot be had; nothing is shown then.
     bool Open();
     // Every way the window closes ends here: it hides, the screen cursor goes back to the
     // default, the run is dropped and Run() returns.
@@ -100,8 +102,10 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
     // What the window shows in that rectangle, without the frame, labels and handles,
     // onto the clipboard.
     void ScrnCap(Long Left, Long Top, Long Right, Long Bottom);
-    // Asks for a file name and saves the clipboard's picture there.
-    void CutdSave();
+    // Asks for a file name and saves `region` there; the clipboard keeps what it holds.
+    // Without a file (the dialog cancelled, the file not written) the region goes on the
+    // clipboard, as a copy would put it.
+    void CutdSave(const QImage& region);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -127,6 +131,7 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
     QString typedText() const override;
     QPoint typingBoxAt() const override;
     void closeTypingBox() override;
+    void tellOutOfMemory(const QString& attempted) override;
 
     void buildControls();
     void wire();
@@ -142,7 +147,11 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
     void PlacePanel();
     void showToolOptions(capture::CaptureTool tool);
     void growTextEdit();
-    void copyRegion();
+    // What the window shows in that rectangle, with the frame, labels and handles hidden
+    // first; nothing when the window closed while they went.
+    std::optional<QImage> regionPicture(Long Left, Long Top, Long Right, Long Bottom);
+    // The region's edges in whole pixels: left, top, right, bottom.
+    std::array<Long, 4> regionEdges() const;
     void copyAndExit();
     void saveAndExit();
     // The screen in pixels as the capture window counts them: twips divided by 15.

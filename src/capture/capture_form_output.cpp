@@ -26,21 +26,26 @@ QString saveFolder() {
 
 }  // namespace
 
-void CaptureForm::ScrnCap(Long Left, Long Top, Long Right, Long Bottom) {
+std::optional<QImage> CaptureForm::regionPicture(Long Left, Long Top, Long Right, Long Bottom) {
     hideSelection();
     platform::PumpEvents();
-    if (!session_) return;  // closed while the events ran
+    if (!session_) return std::nullopt;  // closed while the events ran
     const Long w = Right - Left, h = Bottom - Top;
     // What the window shows there: the persistent picture with every kept annotation (the
     // screen-only layer is empty between strokes).
-    services_.clipboard.setImage(session_->surface().Image().copy(Left, Top, w, h));
+    return session_->surface().Image().copy(Left, Top, w, h);
 }
 
-void CaptureForm::copyRegion() {
+void CaptureForm::ScrnCap(Long Left, Long Top, Long Right, Long Bottom) {
+    if (const std::optional<QImage> region = regionPicture(Left, Top, Right, Bottom))
+        services_.clipboard.setImage(*region);
+}
+
+std::array<Long, 4> CaptureForm::regionEdges() const {
     const Frame f = frame();
     const float right = f.Left + f.Width, bottom = f.Top + f.Height;
-    ScrnCap(toLongClamped(f.Left), toLongClamped(f.Top), toLongClamped(right),
-            toLongClamped(bottom));
+    return {toLongClamped(f.Left), toLongClamped(f.Top), toLongClamped(right),
+            toLongClamped(bottom)};
 }
 
 void CaptureForm::copyAndExit() {
@@ -49,7 +54,8 @@ void CaptureForm::copyAndExit() {
     QThread::msleep(10);
     platform::PumpEvents();
     Shape1->hide();
-    copyRegion();
+    const auto [left, top, right, bottom] = regionEdges();
+    ScrnCap(left, top, right, bottom);
     Unload();
 }
 
@@ -60,15 +66,17 @@ void CaptureForm::saveAndExit() {
     QThread::msleep(10);
     platform::PumpEvents();
     Shape1->hide();
-    copyRegion();
+    // Taken now, while nothing lies over it; the user's clipboard is not involved.
+    const auto [left, top, right, bottom] = regionEdges();
+    const std::optional<QImage> region = regionPicture(left, top, right, bottom);
     Picture1->show();
     if (panelShown) Picture2->show();
     Shape1->show();
-    CutdSave();
+    if (region) CutdSave(*region);
     Unload();
 }
 
-void CaptureForm::CutdSave() {
+void CaptureForm::CutdSave(const QImage& region) {
     platform::CommonDialog dialog(services_.dialogs, this);
     dialog.Filter = QStringLiteral(
         "PNG文件(*.PNG)|*.PNG|JPEG文件(*.jpg;*.jpeg)|*.jpg|位图文件(*.bmp)|*.bmp|"
@@ -76,17 +84,20 @@ void CaptureForm::CutdSave() {
     dialog.DialogTitle = QStringLiteral("保存为");
     dialog.DefaultExt = QStringLiteral("PNG");
     dialog.InitDir = saveFolder();
-    if (!dialog.ShowSave()) return;  // the region stays on the clipboard
-
-    // The type is what follows the file name's last dot; a name typed without one takes
-    // the default extension, as the dialog itself would add it.
-    QString path = dialog.FileName;
-    if (!QFileInfo(path).fileName().contains(u'.')) path += u'.' + dialog.DefaultExt;
-    const QString name = QFileInfo(path).fileName();
-    const QString fileType = name.mid(name.lastIndexOf(u'.') + 1);
-    SaveImageFile(services_.clipboard.image(), path, fileType, 80, 24, 6, services_.messages,
-                  services_.screen, this);
-    services_.clipboard.clear();
+    bool saved = false;
+    if (dialog.ShowSave()) {
+        // The type is what follows the file name's last dot; a name typed without one
+        // takes the default extension, as the dialog itself would add it.
+        QString path = dialog.FileName;
+        if (!QFileInfo(path).fileName().contains(u'.')) path += u'.' + dialog.DefaultExt;
+        const QString name = QFileInfo(path).fileName();
+        const QString fileType = name.mid(name.lastIndexOf(u'.') + 1);
+        saved = SaveImageFile(region, path, fileType, 80, 24, 6, services_.messages,
+                              services_.screen, this);
+    }
+    // Without a file the capture would be lost with the window: it waits on the
+    // clipboard instead.
+    if (!saved) services_.clipboard.setImage(region);
 }
 
 void CaptureForm::Form_DblClick() {

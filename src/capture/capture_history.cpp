@@ -1,180 +1,197 @@
 #include "capture_history.h"
 
-#include <QtEndian>
 #include <cstring>
+#include <new>
+#include <utility>
 
 namespace chromadeck::capture {
 
 namespace {
 
-// A later snapshot: "CDDL", width, height, then runs (row, first column, count, pixels)
-// of the pixels that differ from the grabbed screen, every number little-endian u32.
-constexpr char kDeltaMagic[4] = {'C', 'D', 'D', 'L'};
-
 bool sameShape(const QImage& a, const QImage& b) {
-    return !a.isNull() && a.size() == b.size() && a.format() == b.format() &&
-           a.format() == QImage::Format_RGB32;
-}
-
-void put(QByteArray& out, quint32 value) {
-    char word[4];
-    qToLittleEndian(value, word);
-    out.append(word, 4);
-}
-
-QByteArray encodeDifferences(const QImage& picture, const QImage& first) {
-    QByteArray out;
-    out.append(kDeltaMagic, 4);
-    put(out, quint32(picture.width()));
-    put(out, quint32(picture.height()));
-    const int width = picture.width();
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto* now = reinterpret_cast<const quint32*>(picture.constScanLine(y));
-        const auto* was = reinterpret_cast<const quint32*>(first.constScanLine(y));
-        if (std::memcmp(now, was, size_t(width) * 4) == 0) continue;
-        for (int x = 0; x < width;) {
-            if (now[x] == was[x]) {
-                ++x;
-                continue;
-            }
-            // A run ends where a few equal pixels in a row make a new run cheaper.
-            int end = x + 1, same = 0;
-            for (; end < width && same < 4; ++end) same = now[end] == was[end] ? same + 1 : 0;
-            end -= same;
-            put(out, quint32(y));
-            put(out, quint32(x));
-            put(out, quint32(end - x));
-            out.append(reinterpret_cast<const char*>(now + x), (end - x) * 4);
-            x = end;
-        }
-    }
-    return out;
-}
-
-// Null when the bytes are not differences for a picture of the first one's shape.
-// `into`, when given, is a picture of the first one's shape that nobody else holds: the
-// result is written into its memory.
-QImage applyDifferences(const QByteArray& bytes, const QImage& first, QImage* into) {
-    if (bytes.size() < 12 || std::memcmp(bytes.constData(), kDeltaMagic, 4) != 0) return QImage();
-    const char* at = bytes.constData() + 4;
-    const char* end = bytes.constData() + bytes.size();
-    const auto take = [&](quint32& value) {
-        if (end - at < 4) return false;
-        value = qFromLittleEndian<quint32>(at);
-        at += 4;
-        return true;
-    };
-    quint32 width = 0, height = 0;
-    take(width);
-    take(height);
-    if (first.isNull() || width != quint32(first.width()) || height != quint32(first.height()))
-        return QImage();
-    QImage fresh;
-    QImage& picture = into ? *into : fresh;
-    if (into) {
-        std::memcpy(picture.bits(), first.constBits(), size_t(first.sizeInBytes()));
-    } else {
-        picture = first.copy();
-    }
-    while (at < end) {
-        quint32 y, x, count;
-        if (!take(y) || !take(x) || !take(count)) return QImage();
-        if (y >= height || x >= width || count > width - x ||
-            quint64(end - at) < quint64(count) * 4)
-            return QImage();
-        std::memcpy(reinterpret_cast<quint32*>(picture.scanLine(int(y))) + x, at,
-                    size_t(count) * 4);
-        at += count * 4;
-    }
-    return picture;
+    return !a.isNull() && a.size() == b.size() && a.format() == b.format();
 }
 
 }  // namespace
 
-void CaptureHistory::store(PicBlob& blob, const QImage& picture) {
-    if (sameShape(picture, first_)) {
-        blob.Bytes = encodeDifferences(picture, first_);
-        return;
+QImage CaptureHistory::copyOf(const QImage& picture) const {
+    if (picture.isNull() || picture.sizeInBytes() > limits_.largestBlock) return QImage();
+    return picture.copy();  // null when the system refuses the memory
+}
+
+bool CaptureHistory::StartHistory(const QImage& picture) {
+    clear();
+    // The spare is made now, while the window opens, so that the first step back never
+    // waits for a screenful; without it there is no run to speak of.
+    QImage spare = copyOf(picture);
+    if (spare.isNull()) return false;
+    first_ = picture;
+    current_ = picture;
+    spare_ = std::move(spare);
+    spareAt_ = 1;
+    return true;
+}
+
+bool CaptureHistory::PushSnapshot(const QImage& picture) {
+    if (first_.isNull()) return StartHistory(picture);
+    if (picture.isNull()) return false;
+    std::optional<QByteArray> step = EncodeSnapshotDelta(current_, picture, limits_.largestBlock);
+    if (!step) return false;
+    try {
+        steps_.push_back(std::move(*step));
+    } catch (const std::bad_alloc&) {
+        return false;
     }
-    if (!SnapStore) SnapStore.emplace();
-    SnapStore->WriteP(blob.Bytes, picture);
-}
-
-void CaptureHistory::StartHistory(const QImage& picture) {
-    snapPos_ = 1;
-    snapTop_ = 1;
-    snapshots_.clear();
-    snapshots_.resize(2);
-    if (!SnapStore) SnapStore.emplace();
-    SnapStore->WriteP(snapshots_[1].Bytes, picture);
-    first_ = picture.format() == QImage::Format_RGB32 ? picture.copy() : QImage();
-    // Two pictures' worth of memory, touched now while the window opens: a step back or
-    // forward then fills one the window no longer shows instead of asking the system for
-    // a fresh screenful (slow the first time on some machines).
-    for (QImage& spare : spares_) spare = first_.isNull() ? QImage() : first_.copy();
-}
-
-void CaptureHistory::PushSnapshot(const QImage& picture) {
-    if (snapshots_.empty()) return StartHistory(picture);
+    stored_ += steps_.back().size();
+    dropStepsAfter(snapPos_);
+    // The picture shown until now is ours alone once the window shows the new one, and
+    // one step from it: the best spare there is.
+    QImage shown = std::exchange(current_, picture);
+    if (sameShape(shown, picture)) {
+        spare_ = std::move(shown);
+        spareAt_ = snapPos_;
+    } else if (spareAt_ > snapPos_) {
+        spareAt_ = 0;  // it held a snapshot redo can no longer reach
+    }
     snapPos_ += 1;
-    snapTop_ = snapPos_;
-    snapshots_.resize(size_t(snapPos_) + 1);
-    store(snapshots_[size_t(snapPos_)], picture);
+    keepWithinBound();
+    return true;
 }
 
-CaptureHistory::Step CaptureHistory::show(Long index) const {
-    QImage picture = snapshot(index);
-    if (picture.isNull()) return {Step::Keep, {}};
-    return {Step::Show, std::move(picture)};
+// Drops the redo steps: those after snapshot `position`, except the one just pushed.
+void CaptureHistory::dropStepsAfter(Long position) {
+    const auto from = steps_.begin() + (position - 1);
+    const auto to = steps_.end() - 1;
+    for (auto it = from; it != to; ++it) stored_ -= it->size();
+    steps_.erase(from, to);
+}
+
+void CaptureHistory::keepWithinBound() {
+    while (stored_ > limits_.bound && !steps_.empty()) {
+        const QByteArray& oldest = steps_.front();
+        if (steps_.size() == 1 && snapPos_ == 2) {
+            first_ = current_;  // the only step: its picture after is the one shown
+        } else {
+            if (!first_.isDetached()) {
+                QImage own = copyOf(first_);
+                if (own.isNull()) return;  // over the bound for now rather than lose a step
+                first_ = std::move(own);
+            }
+            if (!ApplySnapshotDelta(oldest, first_, StepWay::Forward)) return;
+        }
+        stored_ -= oldest.size();
+        steps_.pop_front();
+        snapPos_ -= 1;
+        spareAt_ = spareAt_ > 1 ? spareAt_ - 1 : 0;  // a spare of the old first is no snapshot
+    }
+}
+
+bool CaptureHistory::walk(QImage& picture, Long& at, Long target) const {
+    while (at != target) {
+        const StepWay way = at < target ? StepWay::Forward : StepWay::Back;
+        const QByteArray& step = steps_[size_t(way == StepWay::Forward ? at - 1 : at - 2)];
+        if (!ApplySnapshotDelta(step, picture, way)) return false;
+        at += way == StepWay::Forward ? 1 : -1;
+    }
+    return true;
+}
+
+bool CaptureHistory::spareUsable() const {
+    return sameShape(spare_, current_) && spare_.isDetached();
+}
+
+bool CaptureHistory::spareIsNear(Long target) const {
+    if (spareAt_ < 1 || !spareUsable()) return false;
+    qsizetype bytes = 0;
+    for (Long k = std::min(spareAt_, target); k < std::max(spareAt_, target); ++k) {
+        const QByteArray& step = steps_[size_t(k - 1)];
+        if (IsWholePictureStep(step)) return false;
+        bytes += step.size();
+        if (bytes > current_.sizeInBytes() / 4) return false;
+    }
+    return true;
+}
+
+QImage CaptureHistory::pictureAt(Long target) {
+    Long at = spareAt_;
+    QImage picture;
+    if (spareIsNear(target)) {
+        picture = std::exchange(spare_, QImage());
+        spareAt_ = 0;
+        if (walk(picture, at, target)) return picture;
+    }
+    // From a copy of the picture shown, in the spare's memory when it has the shape.
+    if (picture.isNull() && spareUsable()) picture = std::exchange(spare_, QImage());
+    spareAt_ = spare_.isNull() ? 0 : spareAt_;
+    if (sameShape(picture, current_)) {
+        std::memcpy(picture.bits(), current_.constBits(), size_t(current_.sizeInBytes()));
+    } else {
+        picture = copyOf(current_);
+        if (picture.isNull()) return QImage();
+    }
+    at = snapPos_;
+    if (walk(picture, at, target)) return picture;
+    if (spare_.isNull() && sameShape(picture, current_)) spare_ = std::move(picture);
+    return QImage();
+}
+
+bool CaptureHistory::move(StepWay way) {
+    const Long target = snapPos_ + (way == StepWay::Forward ? 1 : -1);
+    QImage picture = pictureAt(target);
+    if (picture.isNull()) return false;
+    QImage shown = std::exchange(current_, std::move(picture));
+    if (!spareUsable() && sameShape(shown, current_)) {
+        spare_ = std::move(shown);
+        spareAt_ = snapPos_;
+    }
+    snapPos_ = target;
+    return true;
 }
 
 CaptureHistory::Step CaptureHistory::Undo() {
-    snapPos_ -= 1;
-    if (snapPos_ >= 1) return show(snapPos_);
-    // Later snapshots stay reachable by redo once a region is fixed again.
-    snapPos_ = 1;
-    return {Step::PastFirst, {}};
+    if (snapPos_ <= 1) {
+        // Later snapshots stay reachable by redo once a region is fixed again.
+        snapPos_ = 1;
+        return {Step::PastFirst, {}};
+    }
+    if (!move(StepWay::Back)) return {Step::Refused, {}};
+    return {Step::Show, current_};
 }
 
 CaptureHistory::Step CaptureHistory::Redo() {
-    snapPos_ += 1;
-    if (snapTop_ < snapPos_) {
-        snapPos_ = snapTop_;
-        return {Step::Keep, {}};
-    }
-    return show(snapPos_);
+    if (snapPos_ >= SnapTop()) return {Step::Keep, {}};
+    if (!move(StepWay::Forward)) return {Step::Refused, {}};
+    return {Step::Show, current_};
 }
 
 void CaptureHistory::ResetToFirst() {
+    steps_.clear();
+    stored_ = 0;
     snapPos_ = 1;
-    snapTop_ = 1;
-    snapshots_.resize(2);
+    current_ = first_;
+    if (spareAt_ != 1) spareAt_ = 0;
 }
 
 void CaptureHistory::clear() {
-    snapshots_.clear();
-    snapshots_.shrink_to_fit();
-    first_ = QImage();
-    for (QImage& spare : spares_) spare = QImage();
+    steps_ = {};
+    stored_ = 0;
     snapPos_ = 1;
-    snapTop_ = 1;
-}
-
-QImage* CaptureHistory::spare() const {
-    // A spare the window still shows is shared; the other one is free.
-    for (QImage& candidate : spares_)
-        if (!candidate.isNull() && candidate.isDetached() && candidate.size() == first_.size())
-            return &candidate;
-    return nullptr;
+    first_ = QImage();
+    current_ = QImage();
+    spare_ = QImage();
+    spareAt_ = 0;
 }
 
 QImage CaptureHistory::snapshot(Long index) const {
-    if (index < 1 || size_t(index) >= snapshots_.size()) return QImage();
-    const QByteArray& bytes = snapshots_[size_t(index)].Bytes;
-    if (index == 1 && !first_.isNull()) return first_;
-    if (const QImage picture = applyDifferences(bytes, first_, spare()); !picture.isNull())
-        return picture;
-    return SnapStore ? SnapStore->ReadP(bytes) : QImage();
+    if (index < 1 || index > SnapTop() || first_.isNull()) return QImage();
+    if (index == snapPos_) return current_;
+    if (index == 1) return first_;
+    // From the nearer of the first snapshot and the one shown, a step at a time.
+    const bool fromFirst = index < snapPos_ && index - 1 < snapPos_ - index;
+    Long at = fromFirst ? 1 : snapPos_;
+    QImage picture = copyOf(fromFirst ? first_ : current_);
+    if (picture.isNull() || !walk(picture, at, index)) return QImage();
+    return picture;
 }
 
 }  // namespace chromadeck::capture

@@ -4,20 +4,26 @@
 
 namespace chromadeck::capture {
 
-CaptureSession::CaptureSession(CaptureView& view, QSizeF screen)
+CaptureSession::CaptureSession(CaptureView& view, QSizeF screen, HistoryLimits limits)
     : view_(view),
       screen_(screen),
       surface_(QSize(toLongClamped(float(screen.width())), toLongClamped(float(screen.height())))),
+      history_(limits),
       tools_{makeTool(CaptureTool::Arrow), makeTool(CaptureTool::Text),
              makeTool(CaptureTool::Ellipse), makeTool(CaptureTool::Rectangle)} {}
 
-void CaptureSession::start(const QImage& shot) {
+bool CaptureSession::start(const QImage& shot) {
     surface_.setAutoRedraw(true);
     surface_.setScaleMode(DrawingSurface::kPixels);
+    // A screenful that could not be had leaves the surface without an image: nothing may
+    // be copied into it.
+    if (shot.isNull() || surface_.persistentImage().isNull()) return false;
     const QSize area = surface_.drawingSize();
     surface_.BitBlt(0, 0, area.width(), area.height(), shot, 0, 0);
-    surface_.setPicture(surface_.Image());
-    history_.StartHistory(surface_.Picture());
+    const QImage picture = surface_.Image();
+    if (picture.isNull()) return false;
+    surface_.setPicture(picture);
+    return history_.StartHistory(surface_.Picture());
 }
 
 void CaptureSession::hideSelection() {

@@ -25,10 +25,11 @@ class CaptureSession {
     enum class Next { Stay, Close };
 
     // A run on a screen of `screen` pixels; its picture covers the screen.
-    CaptureSession(CaptureView& view, QSizeF screen);
+    CaptureSession(CaptureView& view, QSizeF screen, HistoryLimits limits = {});
 
-    // The grabbed screen becomes the picture and the first snapshot of the history.
-    void start(const QImage& shot);
+    // The grabbed screen becomes the picture and the first snapshot of the history. False
+    // when the memory for the picture and its history cannot be had: no run then.
+    bool start(const QImage& shot);
 
     // ---- the window's mouse
     void mouseDown(int Button, float X, float Y);
@@ -45,7 +46,8 @@ class CaptureSession {
     // ---- the toolbar buttons that stay in the run: undo, redo and the tools
     void pressButton(ToolbarButton button);
     // After an annotation is drawn into the persistent image: it becomes part of the
-    // picture and the next snapshot of the history.
+    // picture and the next snapshot of the history. When the history cannot take it the
+    // user is told; the picture keeps the annotation and the history stays as it was.
     void PushSnapshot();
     void Undo();
     void Redo();

@@ -30,13 +30,24 @@ void CaptureSession::chooseTool(CaptureTool chosen) {
 }
 
 void CaptureSession::PushSnapshot() {
-    surface_.setPicture(surface_.Image());
-    history_.PushSnapshot(surface_.Picture());
+    const QImage kept = surface_.Image();
+    // Without the memory the picture stays as last kept (the annotation is on the screen
+    // until the next stroke) rather than be replaced by an empty one.
+    if (kept.isNull()) {
+        view_.tellOutOfMemory(QStringLiteral("无法保留这次标注，下一笔开始时它会消失。"));
+        return;
+    }
+    surface_.setPicture(kept);
+    if (!history_.PushSnapshot(surface_.Picture()))
+        view_.tellOutOfMemory(
+            QStringLiteral("这次标注无法记入撤销记录，撤销时它会与上一步一起撤销。"));
 }
 
 void CaptureSession::Undo() {
     const CaptureHistory::Step step = history_.Undo();
-    if (step.kind == CaptureHistory::Step::Show) {
+    if (step.kind == CaptureHistory::Step::Refused) {
+        view_.tellOutOfMemory(QStringLiteral("无法撤销这一步。"));
+    } else if (step.kind == CaptureHistory::Step::Show) {
         surface_.setPicture(step.picture);
     } else if (step.kind == CaptureHistory::Step::PastFirst) {
         // Nothing left to undo: the region goes and the window is selecting again. The
@@ -53,6 +64,8 @@ void CaptureSession::Undo() {
 void CaptureSession::Redo() {
     const CaptureHistory::Step step = history_.Redo();
     if (step.kind == CaptureHistory::Step::Show) surface_.setPicture(step.picture);
+    if (step.kind == CaptureHistory::Step::Refused)
+        view_.tellOutOfMemory(QStringLiteral("无法重做这一步。"));
 }
 
 // ---- strokes

@@ -21,7 +21,8 @@ struct Overlay {
 };
 
 // The few things a capture run needs from whatever shows it, beyond the overlay: the
-// screen pointer and the text tool's typing box with the font size typed for it.
+// screen pointer, the text tool's typing box with the font size typed for it, and a word
+// to the user when memory runs out.
 class CaptureView {
   public:
     virtual ~CaptureView() = default;
@@ -40,6 +41,9 @@ class CaptureView {
     virtual QPoint typingBoxAt() const = 0;
     // Hides the box and forgets its text.
     virtual void closeTypingBox() = 0;
+
+    // Tells the user that memory ran out, with what could not be done (`attempted`).
+    virtual void tellOutOfMemory(const QString& attempted) = 0;
 };
 
 }  // namespace chromadeck::capture

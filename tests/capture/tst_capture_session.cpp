@@ -27,6 +27,7 @@ class RecordingView : public CaptureView {
     std::optional<QPoint> box;
     QString boxText;
     double boxPoints = 0;
+    std::vector<QString> outOfMemory;  // what could not be done, as told
 
     void setPointer(CursorCode code) override { pointers.push_back(code); }
     QString typedTextSize() const override { return sizeTyped; }
@@ -39,6 +40,7 @@ class RecordingView : public CaptureView {
         box.reset();
         boxText.clear();
     }
+    void tellOutOfMemory(const QString& attempted) override { outOfMemory.push_back(attempted); }
 };
 
 // A grey 400 x 300 screen, so every annotation colour stands out.
@@ -74,6 +76,7 @@ class CaptureSessionTest : public QObject {
     void undoAndRedoRestorePixels();
     void shapeAfterTheTextClickStartsThere();
     void textSizeFallsBackToTheLastPositiveOne();
+    void noRunWithoutMemoryForTheHistory();
 };
 
 void CaptureSessionTest::regionIsDrawnMovedAndResized() {
@@ -253,6 +256,19 @@ void CaptureSessionTest::textSizeFallsBackToTheLastPositiveOne() {
     r.click({100, 100});
     QCOMPARE(r.view.boxPoints, 24.0);
     QCOMPARE(r.session.textSize(), 24.0f);
+}
+
+void CaptureSessionTest::noRunWithoutMemoryForTheHistory() {
+    // A run needs a screenful of its own for stepping back and forth.
+    RecordingView view;
+    CaptureSession session(view, QSizeF(400, 300), HistoryLimits{.largestBlock = 400 * 300});
+    QImage shot(400, 300, QImage::Format_RGB32);
+    shot.fill(kGrey);
+    QVERIFY(!session.start(shot));
+    QVERIFY(!session.start(QImage()));
+    CaptureSession roomy(view, QSizeF(400, 300), HistoryLimits{.largestBlock = 400 * 300 * 4});
+    QVERIFY(roomy.start(shot));
+    QCOMPARE(roomy.surface().Image().pixel(399, 299), kGrey);
 }
 
 QTEST_APPLESS_MAIN(CaptureSessionTest)

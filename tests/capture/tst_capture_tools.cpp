@@ -75,7 +75,7 @@ class CaptureToolsTest : public QObject {
     void textTakesTwoClicks();
     void copyPutsExactlyTheRegionOnTheClipboard();
     void doubleClickCopiesOnlyInsideTheRegion();
-    void saveWritesTheChosenTypeAndClearsTheClipboard();
+    void saveWritesTheRegionAndKeepsTheClipboard();
 };
 
 void CaptureToolsTest::buttonsHoverAndChooseTools() {
@@ -311,13 +311,18 @@ void CaptureToolsTest::doubleClickCopiesOnlyInsideTheRegion() {
              CursorCode::Default);  // the default pointer is back
 }
 
-void CaptureToolsTest::saveWritesTheChosenTypeAndClearsTheClipboard() {
+void CaptureToolsTest::saveWritesTheRegionAndKeepsTheClipboard() {
     QTemporaryDir dir;
+    const QImage theirs = chromadeck::testing::plainPicture({5, 5}, qRgb(0, 200, 0));
     {
         Capture c;
+        c.services.clipboard.picture = theirs;  // what another program copied
         const QString path = dir.filePath(QStringLiteral("shot.PNG"));
         c.services.dialogs.saveAnswers.push_back(path);
         CaptureForm& f = c.withRegion();
+        click(f, 7);
+        drag(&f, {120, 110}, {180, 140});
+        const QImage region = picture(f).copy(100, 100, 400, 300);
         click(f, 2);
         QVERIFY(!f.isOpen());
         const auto& request = c.services.dialogs.requests.at(0).file;
@@ -329,14 +334,14 @@ void CaptureToolsTest::saveWritesTheChosenTypeAndClearsTheClipboard() {
         QCOMPARE(request.filter.split(u'|').size(), 12);
         QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("png"));
-        const QImage saved = reader.read();
-        QCOMPARE(saved.size(), QSize(400, 300));
+        const QImage saved = reader.read().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(saved, region);
+        QCOMPARE(saved.pixel(20, 25), kRed);  // the annotation, without the frame
         QCOMPARE(saved.pixel(10, 10), qRgb(110, 110, 7));
-        // The region went by way of the clipboard, which is left empty.
-        QCOMPARE(c.services.clipboard.copies.size(), size_t(1));
-        QCOMPARE(c.services.clipboard.copies[0].convertToFormat(QImage::Format_RGB32),
-                 saved.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(c.services.clipboard.image().isNull());
+        // The clipboard was never used: it holds what it held.
+        QVERIFY(c.services.clipboard.copies.empty());
+        QCOMPARE(c.services.clipboard.clears, 0);
+        QCOMPARE(c.services.clipboard.image(), theirs);
     }
     {
         Capture c;
@@ -346,15 +351,22 @@ void CaptureToolsTest::saveWritesTheChosenTypeAndClearsTheClipboard() {
         QCOMPARE(QImageReader(path).format(), QByteArray("jpeg"));
         QVERIFY(c.services.messages.messages.empty());
     }
-    {
+    // Without a file the region waits on the clipboard, as a copy would leave it: after a
+    // cancelled dialog, and after a file that could not be written.
+    for (const std::optional<QString>& answer :
+         {std::optional<QString>(), std::optional(dir.filePath(QStringLiteral("none/shot.png")))}) {
         Capture c;
-        c.services.dialogs.saveAnswers.push_back(std::nullopt);
+        c.services.clipboard.picture = theirs;
+        c.services.dialogs.saveAnswers.push_back(answer);
         CaptureForm& f = c.withRegion();
+        const QImage region = picture(f).copy(100, 100, 400, 300);
         click(f, 2);
         QVERIFY(!f.isOpen());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
-        QCOMPARE(c.services.clipboard.image().size(), QSize(400, 300));
+        QCOMPARE(c.services.clipboard.copies.size(), size_t(1));
+        QCOMPARE(c.services.clipboard.image(), region);
         QCOMPARE(c.services.clipboard.clears, 0);
+        QCOMPARE(c.services.messages.messages.size(), size_t(answer ? 1 : 0));
     }
     {
         Capture c;  // a name typed without an extension takes the default one

@@ -60,6 +60,7 @@ class CaptureWindowTest : public QObject {
     void openingGrabsFirstAndEveryRunIsFresh();
     void escapeClosesEvenFromTheTextBox();
     void refusedGrabShowsMessageAndNoWindow();
+    void grabWithoutMemoryShowsMessageAndNoWindow();
     void clickFixesAnEmptyRegionWithItsToolbar();
     void rubberBandInEveryQuadrant();
     void movedRegionStaysOnTheScreen();
@@ -137,6 +138,21 @@ void CaptureWindowTest::refusedGrabShowsMessageAndNoWindow() {
     QCOMPARE(c.services.messages.messages.size(), size_t(1));
     QCOMPARE(c.services.messages.messages[0].title, QStringLiteral("截屏"));
     QCOMPARE(c.lastPointer(), CursorCode::Default);
+}
+
+void CaptureWindowTest::grabWithoutMemoryShowsMessageAndNoWindow() {
+    for (const bool screenTooWide : {false, true}) {
+        Capture c;
+        if (screenTooWide)
+            c.services.screen.size = QSize(70'000'000, 1);  // wider than any QImage can be
+        else
+            c.services.screen.picture = QImage();  // the grab got no memory for its picture
+        c.form->Run();
+        QVERIFY(!c.form->isVisible() && !c.form->isOpen());
+        QCOMPARE(c.services.messages.messages.size(), size_t(1));
+        QVERIFY(c.services.messages.messages[0].text.startsWith(QStringLiteral("内存不足")));
+        QCOMPARE(c.lastPointer(), CursorCode::Default);
+    }
 }
 
 void CaptureWindowTest::clickFixesAnEmptyRegionWithItsToolbar() {
