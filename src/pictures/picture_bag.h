@@ -6,8 +6,9 @@
 namespace chromadeck {
 
 // Turns a picture into bytes and back, for keeping pictures in memory: the capture
-// window keeps one full-screen picture per annotation in its undo history, so this is a
-// plain copy of the scan lines behind a small header, not a compressed file format.
+// history keeps the pictures of a step that changes the picture's size or format this
+// way, so this is a plain copy of the scan lines behind a small header, not a compressed
+// file format.
 // The bag holds one property, "pic". Every QImage format comes back as it went in (same
 // size, format, colour table and pixels); the pixels are in this machine's byte order,
 // so the bytes are not for files or other machines.

@@ -25,8 +25,9 @@ std::optional<QImage> QtScreen::grab() {
     if (image.size() != logical && !logical.isEmpty()) {
         image = image.scaled(logical, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
+    // A null image here is memory refused, which the caller says as such.
     image = image.convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) return std::nullopt;
+    if (image.isNull()) return QImage();
     image.setDevicePixelRatio(1.0);
     return image;
 }

@@ -23,7 +23,8 @@ class Screen {
     double Height() const { return sizePixels().height() * double(kTwipsPerPixel); }
 
     virtual QSize sizePixels() const = 0;
-    // A pixel copy of the whole primary screen; nothing when the platform refuses.
+    // A pixel copy of the whole primary screen; nothing when the platform refuses, a null
+    // image when the memory for the copy cannot be had.
     virtual std::optional<QImage> grab() = 0;
     virtual QPoint cursorPos() const = 0;
 
