@@ -1,9 +1,13 @@
 // The memory a large picture takes in a picture box that sizes itself to it (the sticker
-// box, the cut-out pad), and what stays after a small picture replaces it: the resident
-// set size read from the system after each step.
+// box, the cut-out pad), and what stays after a small picture replaces it; then the
+// memory a capture window of a 3840 x 2160 screen takes while open and what stays after
+// it closes: the resident set size read from the system after each step.
 // Run: build/bench/chromadeck_memory_bench
 #include "canvas/canvas.h"
+#include "capture/capture_form.h"
 #include "platform/picture_io.h"
+#include "platform/picture_memory.h"
+#include "platform/scripted_services.h"
 
 #include <unistd.h>
 #include <QApplication>
@@ -56,5 +60,22 @@ int main(int argc, char** argv) {
     report("200 x 150 picture in its place");
     box.setPicture(QImage());
     report("no picture");
+
+    platform::ScriptedServices services;
+    services.screen.size = QSize(3840, 2160);
+    services.screen.picture = gradient(3840, 2160);  // the screen itself, before the run
+    report("before the capture window opens");
+    for (int run = 1; run <= 3; ++run) {
+        auto form = std::make_unique<CaptureForm>(nullptr, services.services());
+        if (!form->Open()) return 1;
+        QCoreApplication::processEvents();
+        report(qPrintable(QStringLiteral("capture window %1 open").arg(run)));
+        form->Unload();
+        form.reset();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        platform::GiveFreedMemoryBack();  // as the main window does after a run
+        report(qPrintable(QStringLiteral("capture window %1 closed").arg(run)));
+    }
     return 0;
 }

@@ -1,5 +1,9 @@
 #include "picture_memory.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace chromadeck::platform {
 
 namespace {
@@ -28,6 +32,12 @@ QImage NewPicture(QSize size, QImage::Format format) {
     if (size.isEmpty() || !FitsPictureBudget(size, format)) return QImage();
     // A null image is also what QImage gives when the system has no memory for it.
     return QImage(size, format);
+}
+
+void GiveFreedMemoryBack() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 QString OutOfMemoryMessage(const QString& attempted) {
