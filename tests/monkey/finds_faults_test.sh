@@ -29,7 +29,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 grep -qx '[0-9]\+' "$tmp/display" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-export DISPLAY=":$(cat "$tmp/display")"
+DISPLAY=":$(cat "$tmp/display")"
+export DISPLAY
 
 # expect STATUS TEXT MODE SECONDS [MONKEY_SECONDS]: the monkey's exit status
 # and a line of its output.

@@ -127,7 +127,7 @@ MonkeySession::Step MonkeySession::checkAnswers() {
 
     // With handle_abort=1 in ASAN_OPTIONS the sanitizer prints where the main
     // thread is stuck before the program ends.
-    program_.signal(SIGABRT);
+    program_.signalMainThread(SIGABRT);
     const auto status = program_.waitFor(kReportSeconds);
     char id[32];
     std::snprintf(id, sizeof id, "0x%lx", window.id);

@@ -1,6 +1,7 @@
 #include "program_run.h"
 
 #include <fcntl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cerrno>
@@ -79,6 +80,11 @@ std::optional<int> ProgramRun::waitFor(double seconds) {
 
 void ProgramRun::signal(int number) const {
     if (pid_ > 0) ::kill(-pid_, number);
+}
+
+void ProgramRun::signalMainThread(int number) const {
+    // The main thread's id is the process id.
+    if (pid_ > 0) ::syscall(SYS_tgkill, pid_, pid_, number);
 }
 
 void ProgramRun::stop() {

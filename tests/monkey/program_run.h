@@ -28,6 +28,9 @@ class ProgramRun {
     // Waits up to `seconds` for the end; the status, or nothing if still running.
     std::optional<int> waitFor(double seconds);
     void signal(int number) const;
+    // To the main thread alone, so a report made in the signal handler shows
+    // where that thread was.
+    void signalMainThread(int number) const;
     // Ends the process group: SIGTERM, then SIGKILL after a grace period.
     void stop();
 
