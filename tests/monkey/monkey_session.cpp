@@ -13,6 +13,13 @@ void Sleep(double seconds) {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
+// "10 s", "2.5 s".
+std::string Seconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g s", seconds);
+    return text;
+}
+
 constexpr std::size_t kActionsKept = 40;
 constexpr int kLogLinesShown = 160;
 constexpr double kWindowlessSeconds = 30;
@@ -85,8 +92,8 @@ MonkeySession::Step MonkeySession::waitForFirstWindow() {
         }
         Sleep(0.1);
     }
-    return fault("no window", "the program showed no window within " +
-                                  std::to_string(options_.startSeconds) + " s");
+    return fault("no window",
+                 "the program showed no window within " + Seconds(options_.startSeconds));
 }
 
 MonkeySession::Step MonkeySession::checkProgram() {
@@ -133,8 +140,7 @@ MonkeySession::Step MonkeySession::checkAnswers() {
     std::snprintf(id, sizeof id, "0x%lx", window.id);
     return fault("the program does not answer",
                  std::string("window ") + id + " '" + window.title +
-                     "' did not answer _NET_WM_PING within " +
-                     std::to_string(options_.answerSeconds) + " s" +
+                     "' did not answer _NET_WM_PING within " + Seconds(options_.answerSeconds) +
                      (status ? "; SIGABRT then ended it with " + DescribeStatus(*status)
                              : "; it did not even end on SIGABRT"));
 }
@@ -163,7 +169,7 @@ int MonkeySession::run(const volatile std::sig_atomic_t& stop) {
             if (windowlessSince_ == Clock::time_point{}) windowlessSince_ = Clock::now();
             if (Clock::now() - windowlessSince_ > std::chrono::duration<double>(kWindowlessSeconds))
                 step = fault("still running without a window",
-                             "no window for " + std::to_string(kWindowlessSeconds) + " s");
+                             "no window for " + Seconds(kWindowlessSeconds));
             Sleep(0.1);
             continue;
         }
