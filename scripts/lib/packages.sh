@@ -16,6 +16,8 @@ CHROMADECK_PACKAGES=(
     fonts-liberation2 fonts-arphic-uming
     # the real-window smoke test: a private X server and a mouse to click with
     xvfb xauth xdotool
+    # the monkey test's driver: Xlib and XTest
+    libx11-dev libxtst-dev
 )
 
 # Prints the packages from the list that dpkg does not report as installed.
