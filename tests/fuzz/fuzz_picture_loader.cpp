@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -22,12 +23,17 @@ namespace {
 // as coverage instead, through libFuzzer's extra counters.
 __attribute__((used, section("__libfuzzer_extra_counters"))) std::uint8_t gOutcomes[4096];
 
+// Every doubling of the size counting as new would breed ever larger pictures, each
+// slower to decode; beyond a million pixels a picture is just large.
+constexpr int kLargestMagnitude = 21;
+
 void CountOutcome(const QString& path, const LoadedPicture& loaded) {
     QString outcome = QString::fromLatin1(QImageReader::imageFormat(path)) + u'|' + loaded.error;
     // A reason that quotes the picture's size is one outcome whatever the size.
     outcome.removeIf([](QChar c) { return c.isDigit(); });
     const auto pixels = std::uint64_t(loaded.image.width()) * std::uint64_t(loaded.image.height());
-    const std::size_t slot = qHash(outcome, std::bit_width(pixels)) % sizeof gOutcomes;
+    const int magnitude = std::min(int(std::bit_width(pixels)), kLargestMagnitude);
+    const std::size_t slot = qHash(outcome, magnitude) % sizeof gOutcomes;
     gOutcomes[slot] = 1;
 }
 
