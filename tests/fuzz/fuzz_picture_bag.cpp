@@ -10,8 +10,8 @@
 
 namespace {
 
-// Pixel for pixel, padding included: QImage's own comparison looks colours up in the
-// table, which reads past its end for an index the table does not hold.
+// Byte for byte, padding included, and the same colour table: the bag promises the very
+// picture back, which is more than QImage's comparison of colours checks.
 bool SamePicture(const QImage& a, const QImage& b) {
     return a.size() == b.size() && a.format() == b.format() && a.colorTable() == b.colorTable() &&
            a.bytesPerLine() == b.bytesPerLine() && a.sizeInBytes() == b.sizeInBytes() &&
