@@ -8,6 +8,8 @@ CHROMADECK_PACKAGES=(
     g++ cmake ninja-build pkg-config
     # the format check in scripts/test
     clang-format
+    # the fuzz targets (scripts/fuzz): clang with libFuzzer and its sanitizer runtimes
+    clang libclang-rt-14-dev
     # Qt and the headers its CMake packages look for
     qt6-base-dev qt6-image-formats-plugins libgl-dev
     # GIF pictures

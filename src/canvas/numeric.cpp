@@ -69,8 +69,12 @@ std::optional<Long> textToLong(const QString& text) {
 
 std::optional<float> textToSingle(const QString& text) {
     const auto v = parseNumber(text);
-    if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) return std::nullopt;
-    return static_cast<float>(*v);
+    if (!v) return std::nullopt;
+    // Rounding to float decides, not the largest float itself: the shortest text of the
+    // largest Single, 3.4028235e+38, lies a little above it and must still read back.
+    const float single = static_cast<float>(*v);
+    if (!std::isfinite(single)) return std::nullopt;
+    return single;
 }
 
 std::optional<double> textToDouble(const QString& text) {

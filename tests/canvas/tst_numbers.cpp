@@ -3,6 +3,7 @@
 #include "canvas/random_source.h"
 
 #include <QtTest>
+#include <limits>
 
 using namespace chromadeck;
 
@@ -35,6 +36,12 @@ class NumbersTest : public QObject {
         QCOMPARE(*textToInteger("-7"), Integer(-7));
         QCOMPARE(*textToInteger("1e2"), Integer(100));
         QCOMPARE(*textToSingle("0.25"), 0.25f);
+        // The largest Single prints as a number just above it, which reads back; only
+        // what rounds beyond it is too large.
+        const float largest = std::numeric_limits<float>::max();
+        QCOMPARE(textToSingle(numberText(largest)), largest);
+        QCOMPARE(textToSingle("-" + numberText(largest)), -largest);
+        QVERIFY(!textToSingle("3.4028236e38"));
         for (const char* bad : {"", " ", "abc", "12abc", "0x10", "inf", "nan", "1,5", "--1"})
             QVERIFY2(!textToDouble(bad), bad);
         QVERIFY(!textToInteger("40000"));
