@@ -1,8 +1,10 @@
 // Writes the seed corpora under the folder given: tiny pictures in the formats users
 // open, bags as WriteP writes them, and number texts at the edges of the number rules.
 // Small seeds keep libFuzzer's mutations fast; it finds the rest of each format itself.
+#include "capture/snapshot_delta.h"
 #include "pictures/gif_writer.h"
 #include "pictures/picture_bag.h"
+#include "snapshot_input.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -144,6 +146,43 @@ bool WriteNumbers(const QDir& to) {
                 QByteArray(reinterpret_cast<const char*>(wide.utf16()), wide.size() * 2));
 }
 
+// Steps that fit the target's start picture: a few changed pixels, a changed row, a
+// change of size (kept whole), and pixel changes for the encoder to turn into a step.
+bool WriteSnapshotSteps(const QDir& to) {
+    using namespace snapshot_input;
+    using chromadeck::capture::EncodeSnapshotDelta;
+    const std::uint8_t rgb[kHeaderBytes] = {7, 4, 0}, argbBack[kHeaderBytes] = {3, 9, 3};
+    const auto withHeader = [](const std::uint8_t* header, const QByteArray& rest) {
+        return QByteArray(reinterpret_cast<const char*>(header), kHeaderBytes) + rest;
+    };
+    const QImage start = StartPicture(rgb);
+    QImage dotted = start.copy(), striped = start.copy();
+    dotted.setPixel(1, 1, qRgb(255, 0, 0));
+    dotted.setPixel(6, 3, qRgb(0, 0, 255));
+    for (int x = 0; x < striped.width(); ++x) striped.setPixel(x, 2, qRgb(0, 200, 0));
+    const QImage argb = StartPicture(argbBack);
+    QImage argbAfter = argb.copy();
+    argbAfter.setPixel(2, 8, qRgba(1, 2, 3, 255));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } seeds[] = {
+        {"dots", withHeader(rgb, EncodeSnapshotDelta(start, dotted).value_or(QByteArray()))},
+        {"row", withHeader(rgb, EncodeSnapshotDelta(start, striped).value_or(QByteArray()))},
+        {"resized",
+         withHeader(rgb,
+                    EncodeSnapshotDelta(start, start.copy(0, 0, 5, 2)).value_or(QByteArray()))},
+        // Taken backwards: the step from the picture after to the start picture.
+        {"argb_back",
+         withHeader(argbBack, EncodeSnapshotDelta(argbAfter, argb).value_or(QByteArray()))},
+        {"changes", QByteArray("\x05\x05\x04\x00\xff\x00\x00\x11\x00\xff\x00", 11)},
+    };
+    for (const auto& seed : seeds) {
+        if (!Save(to.filePath(seed.name), seed.bytes)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -153,7 +192,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir corpus(QString::fromLocal8Bit(argv[1]));
-    for (const char* target : {"picture_loader", "picture_bag", "numeric"}) {
+    for (const char* target : {"picture_loader", "picture_bag", "numeric", "snapshot_delta"}) {
         if (!corpus.mkpath(target)) {
             std::fprintf(stderr, "cannot make %s\n", target);
             return 1;
@@ -161,6 +200,7 @@ int main(int argc, char** argv) {
     }
     const bool written = WritePictures(QDir(corpus.filePath("picture_loader"))) &&
                          WriteBags(QDir(corpus.filePath("picture_bag"))) &&
-                         WriteNumbers(QDir(corpus.filePath("numeric")));
+                         WriteNumbers(QDir(corpus.filePath("numeric"))) &&
+                         WriteSnapshotSteps(QDir(corpus.filePath("snapshot_delta")));
     return written ? 0 : 1;
 }
