@@ -109,15 +109,17 @@ void CaptureForm::buildTools() {
         Image2[i] = new IconButton(index, toolbarIcon(index), tooltipOf(b.button), Picture1);
         Site(Image2[i], 16, 16).Move(b.x, 5);
     }
-    // Between the tools and undo, and between save and exit.
-    Line1 = new LineControl(kBarOutline, Picture1);
+    // Between the tools and undo, and between save and exit: at x = 1580 and 2780 twips
+    // (105.33 and 185.33 pixels), from 40 to 320 twips down (2.67 to 21.33), so on
+    // pixel columns 105 and 185 and on the rows whose centres lie within, 3 to 20.
+    Line1 = new LineControl(kSeparatorColour, Picture1);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setGeometry(Picture1->rect());
-    Line1->setEnds(104, 5, 104, 21);
-    Line2 = new LineControl(kBarOutline, Picture1);
+    Line1->setEnds(105, 3, 105, 20);
+    Line2 = new LineControl(kSeparatorColour, Picture1);
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setGeometry(Picture1->rect());
-    Line2->setEnds(185, 5, 185, 21);
+    Line2->setEnds(185, 3, 185, 20);
     Line1->lower();
     Line2->lower();
 

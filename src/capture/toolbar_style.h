@@ -8,8 +8,10 @@
 namespace chromadeck::capture {
 
 inline constexpr RgbColor kBarColour = RGB(222, 238, 255);
-// The bars' outlines and the separators between the toolbar's button groups.
+// The bars' outlines.
 inline constexpr RgbColor kBarOutline = RGB(128, 128, 255);
+// The separators between the toolbar's button groups, lighter than the outlines.
+inline constexpr RgbColor kSeparatorColour = RGB(192, 192, 255);
 // The square under a hovered button and the edge of the hovered font-size box.
 inline constexpr RgbColor kHoverColour = RGB(36, 143, 251);
 // The ink of the icons drawn in code.
