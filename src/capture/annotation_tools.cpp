@@ -11,6 +11,20 @@ namespace chromadeck::capture {
 
 namespace {
 constexpr float kArrowLen = 10;
+
+// The pixels a box covers along one axis, as their centre and half-length. Like every
+// box drawn on a screen it ends before its right and bottom edge, whichever way it was
+// dragged: edges at 420 and 580 cover the columns 420 to 579.
+struct Covered {
+    double centre, half;
+};
+
+Covered coveredPixels(float edge, float otherEdge) {
+    const Long a = toLongClamped(edge), b = toLongClamped(otherEdge);
+    const double first = std::min(a, b), last = std::max(double(std::max(a, b)) - 1, first);
+    return {(first + last) / 2, (last - first) / 2};
+}
+
 }  // namespace
 
 void Arrow(DrawingSurface& pic, float x0, float y0, float X1, float Y1, float ArrowLen,
@@ -44,21 +58,19 @@ void ArrowTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbColor
           colour);
 }
 
+// The 1-pixel ellipse inscribed in the box of the whole-pixel corners.
 void EllipseTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbColor colour) const {
-    // The 1-pixel ellipse inscribed in the box of the whole-pixel corners.
-    const Long l = toLongClamped(float(from.x())), t = toLongClamped(float(from.y()));
-    const Long r = toLongClamped(float(to.x())), b = toLongClamped(float(to.y()));
-    const double cx = (double(l) + r) / 2, cy = (double(t) + b) / 2;
-    const double a = std::abs(double(r) - l) / 2, bb = std::abs(double(b) - t) / 2;
+    const Covered across = coveredPixels(float(from.x()), float(to.x()));
+    const Covered down = coveredPixels(float(from.y()), float(to.y()));
     QImage& target = picture.drawingTarget();
-    const QSize area = picture.drawingSize();
-    const raster::ClipRect clip = raster::ClipRect::of(std::min(target.width(), area.width()),
-                                                       std::min(target.height(), area.height()));
+    const QSize area = picture.drawableSize(target);
+    const raster::ClipRect clip = raster::ClipRect::of(area.width(), area.height());
     const QRgb rgb = colour.toQColor().rgb();
-    raster::ellipseOutlineSpans(cx, cy, a, bb, 1, clip, [&](int y, int first, int last) {
-        auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
-        std::fill(row + first, row + last + 1, rgb);
-    });
+    raster::ellipseOutlineSpans(across.centre, down.centre, across.half, down.half, 1, clip,
+                                [&](int y, int first, int last) {
+                                    auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
+                                    std::fill(row + first, row + last + 1, rgb);
+                                });
     picture.markDrawn();
 }
 

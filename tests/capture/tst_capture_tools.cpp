@@ -72,6 +72,7 @@ class CaptureToolsTest : public QObject {
     void strokeOutsideEndsOnTheBorder();
     void clickWithoutMovementStillTakesASnapshot();
     void previewVanishesAndOneShapeIsKept();
+    void ellipseLeavesOutTheBoxsFarEdges();
     void textTakesTwoClicks();
     void copyPutsExactlyTheRegionOnTheClipboard();
     void doubleClickCopiesOnlyInsideTheRegion();
@@ -86,6 +87,14 @@ void CaptureToolsTest::buttonsHoverAndChooseTools() {
     for (int i = 0; i < 9; ++i) QCOMPARE(f.Image2[size_t(i)]->toolTip(), tips[i]);
     QCOMPARE(f.Image2[7]->geometry(), QRect(7, 5, 16, 16));
     QCOMPARE(f.Image2[1]->geometry(), QRect(218, 5, 16, 16));
+    // The separators, on the toolbar's own pixels.
+    const QImage bar = f.Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb separator = qRgb(192, 192, 255);
+    for (const int x : {105, 185}) {
+        for (int y = 3; y <= 20; ++y) QCOMPARE(bar.pixel(x, y), separator);
+        QVERIFY(bar.pixel(x, 2) != separator && bar.pixel(x, 21) != separator);
+        QVERIFY(bar.pixel(x - 1, 10) != separator && bar.pixel(x + 1, 10) != separator);
+    }
 
     hover(f.Image2[2]);
     hover(f.Image2[6]);
@@ -198,6 +207,25 @@ void CaptureToolsTest::clickWithoutMovementStillTakesASnapshot() {
     QVERIFY(f.Picture1->isVisible());
     f.Undo();  // and then only the grabbed screen: back to selecting
     QVERIFY(!f.Picture1->isVisible());
+}
+
+// The box (420, 350) - (580, 450), dragged either way, holds an ellipse on columns 420
+// to 579 and rows 350 to 449, as every box on a screen ends before its far edges.
+void CaptureToolsTest::ellipseLeavesOutTheBoxsFarEdges() {
+    Capture c;
+    CaptureForm& f = c.withRegion({300, 300}, {700, 600});
+    click(f, 6);
+    const auto redBounds = [](const QImage& image, QRect within) {
+        QRect found;
+        for (int y = within.top(); y <= within.bottom(); ++y)
+            for (int x = within.left(); x <= within.right(); ++x)
+                if (image.pixel(x, y) == kRed) found |= QRect(x, y, 1, 1);
+        return found;
+    };
+    drag(&f, {420, 350}, {580, 450});
+    QCOMPARE(redBounds(picture(f), QRect(400, 330, 200, 140)), QRect(420, 350, 160, 100));
+    drag(&f, {580, 590}, {420, 490});
+    QCOMPARE(redBounds(picture(f), QRect(400, 470, 200, 125)), QRect(420, 490, 160, 100));
 }
 
 void CaptureToolsTest::previewVanishesAndOneShapeIsKept() {
