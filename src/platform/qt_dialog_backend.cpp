@@ -22,6 +22,9 @@ std::optional<QString> askForFile(const FileRequest& request, QFileDialog::Accep
     QFileDialog dialog(request.parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The program's captions already name their patterns ("PNG文件(*.PNG)"): the list
+    // shows them as they are, without the patterns again behind them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

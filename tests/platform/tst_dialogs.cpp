@@ -4,6 +4,7 @@
 #include "platform/scripted_services.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -131,7 +132,7 @@ void DialogsTest::qtSaveDialogReplacesWithoutAsking() {
 
     bool asked = false;
     QString folder, suffix;
-    QStringList filters;
+    QStringList filters, shown;
     int ticks = 0;
     QTimer user;
     QObject::connect(&user, &QTimer::timeout, [&] {
@@ -145,6 +146,8 @@ void DialogsTest::qtSaveDialogReplacesWithoutAsking() {
             folder = fd->directory().absolutePath();
             suffix = fd->defaultSuffix();
             filters = fd->nameFilters();
+            const auto* types = fd->findChild<QComboBox*>("fileTypeCombo");
+            for (int i = 0; types && i < types->count(); ++i) shown << types->itemText(i);
             fd->findChild<QLineEdit*>("fileNameEdit")->setText("old");
             QTimer::singleShot(0, fd, [fd] { static_cast<QDialog*>(fd)->accept(); });
         }
@@ -163,6 +166,7 @@ void DialogsTest::qtSaveDialogReplacesWithoutAsking() {
     QCOMPARE(folder, initDir);
     QCOMPARE(suffix, "bmp");
     QCOMPARE(filters, QStringList({"Bitmap(*.bmp) (*.bmp)", "All files(*.*) (*)"}));
+    QCOMPARE(shown, QStringList({"Bitmap(*.bmp)", "All files(*.*)"}));  // the captions alone
 }
 
 QTEST_MAIN(DialogsTest)
