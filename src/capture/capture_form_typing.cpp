@@ -36,7 +36,9 @@ void CaptureForm::styleTypingBox(double points, RgbColor colour) {
     QPalette palette = TextEdit->palette();
     palette.setColor(QPalette::Text, colour.toQColor());
     TextEdit->setPalette(palette);
-    QFont font = TextEdit->font();
+    // Typed in the face the text will be printed in, so that nothing jumps on commit and
+    // the box, which grows by the printed width, always holds what was typed.
+    QFont font = session_ ? session_->surface().printFont() : TextEdit->font();
     font.setPointSizeF(points);
     TextEdit->setFont(font);
 }

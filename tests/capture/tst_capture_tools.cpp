@@ -258,6 +258,9 @@ void CaptureToolsTest::textTakesTwoClicks() {
     QVERIFY(f.TextEdit->isVisible());
     QCOMPARE(f.TextEdit->geometry().topLeft(), QPoint(150, 150));
     QCOMPARE(f.TextEdit->width(), 25);
+    // Typed in the face it will be printed in, at the chosen size.
+    QCOMPARE(f.TextEdit->font().family(), f.session().surface().printFont().family());
+    QCOMPARE(f.TextEdit->font().pointSizeF(), 11.0);
     const QImage before = picture(f);
 
     QTest::keyClicks(f.TextEdit, "Wide enough text");
