@@ -126,18 +126,24 @@ bool XSession::exists(Window window) {
            attributes.map_state == IsViewable;
 }
 
-PingAnswer XSession::ping(Window window, double seconds, const std::function<bool()>& stillThere) {
-    const long stamp = ++pingStamp_;
+// A WM_PROTOCOLS message, as a window manager sends them: the protocol and its two
+// arguments.
+void XSession::sendProtocol(Window window, Atom protocol, long first, long second) {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
     event.xclient.message_type = wmProtocols_;
     event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(netWmPing_);
-    event.xclient.data.l[1] = stamp;
-    event.xclient.data.l[2] = static_cast<long>(window);
+    event.xclient.data.l[0] = static_cast<long>(protocol);
+    event.xclient.data.l[1] = first;
+    event.xclient.data.l[2] = second;
     XSendEvent(display_, window, False, NoEventMask, &event);
     XFlush(display_);
+}
+
+PingAnswer XSession::ping(Window window, double seconds, const std::function<bool()>& stillThere) {
+    const long stamp = ++pingStamp_;
+    sendProtocol(window, netWmPing_, stamp, static_cast<long>(window));
 
     const auto start = Clock::now();
     const auto deadline = start + std::chrono::duration<double>(seconds);
@@ -169,15 +175,7 @@ void XSession::raise(Window window) {
 }
 
 void XSession::askToClose(Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = wmProtocols_;
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(wmDelete_);
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display_, window, False, NoEventMask, &event);
-    XFlush(display_);
+    sendProtocol(window, wmDelete_, CurrentTime, 0);
 }
 
 void XSession::moveResize(Window window, int x, int y, int width, int height) {

@@ -57,6 +57,7 @@ class XSession {
     void drain();
 
   private:
+    void sendProtocol(Window window, Atom protocol, long first, long second);
     bool exists(Window window);
     std::string titleOf(Window window);
     bool hasAtom(Window window, Atom property, Atom wanted);
