@@ -12,6 +12,9 @@ CHROMADECK_PACKAGES=(
     clang libclang-rt-14-dev
     # Qt and the headers its CMake packages look for
     qt6-base-dev qt6-image-formats-plugins libgl-dev
+    # Wayland sessions: Qt's native platform, and a private session bus (dbus-daemon) for
+    # the screen grab's desktop-portal tests (Qt D-Bus itself comes with qt6-base-dev)
+    qt6-wayland dbus dbus-daemon
     # GIF pictures
     libgif-dev
     # fonts the text stamps are laid out with (Latin and CJK)

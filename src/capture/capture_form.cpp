@@ -156,8 +156,10 @@ bool CaptureForm::Open() {
     if (!shot) {
         // A frozen black screen would look like a capture; say why there is none instead.
         setPointer(platform::CursorCode::Default);
+        QString why = services_.screen.grabRefusal();
+        if (why.isEmpty()) why = QStringLiteral("这个桌面不允许程序读取屏幕内容。");
         services_.messages.show(parentWidget(), QStringLiteral("截屏"),
-                                QStringLiteral("无法截取屏幕：这个桌面不允许程序读取屏幕内容。"),
+                                QStringLiteral("无法截取屏幕：") + why,
                                 platform::MessageIcon::Warning);
         return false;
     }

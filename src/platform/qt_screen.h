@@ -1,23 +1,45 @@
 #pragma once
 
 #include "cursors.h"
+#include "desktop_session.h"
+#include "portal_screenshot.h"
 #include "screen.h"
 
+#include <chrono>
+
+class QScreen;
+
 namespace chromadeck::platform {
+
+// How the screen is read: the session picks the way; the portal's bus and answer time can
+// be chosen, so tests can stand a portal of their own on a private bus.
+struct GrabRoute {
+    DesktopSession session = CurrentDesktopSession();
+    QString portalBus;  // a named connection; empty for the session bus
+    std::chrono::milliseconds portalAnswerTime = kPortalAnswerTime;
+};
 
 // The primary screen of the running window system.
 class QtScreen : public Screen {
   public:
+    explicit QtScreen(GrabRoute route = {}) : route_(std::move(route)) {}
+
     QSize sizePixels() const override;
     // The whole primary screen, sizePixels() large (a dense screen's copy is scaled to
-    // logical pixels, so picture and cursor coordinates agree). Nothing on Wayland,
-    // where the compositor does not hand out the screen, or when the grab fails.
+    // logical pixels, so picture and cursor coordinates agree). Under X11 an X grab; under
+    // Wayland the desktop portal, then an XWayland grab. Nothing when neither gives a
+    // picture, or when a Wayland session hands out an all-black one.
     std::optional<QImage> grab() override;
+    QString grabRefusal() const override { return refusal_; }
     QPoint cursorPos() const override;
     void setMousePointer(CursorCode code) override { cursor_.set(code); }
     CursorCode MousePointer() const override { return cursor_.code(); }
 
   private:
+    std::optional<QImage> grabWayland(QScreen& screen);
+
+    GrabRoute route_;
+    QString refusal_;
     ScreenCursor cursor_;
 };
 

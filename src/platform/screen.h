@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QSize>
+#include <QString>
 #include <optional>
 
 namespace chromadeck::platform {
@@ -26,6 +27,9 @@ class Screen {
     // A pixel copy of the whole primary screen; nothing when the platform refuses, a null
     // image when the memory for the copy cannot be had.
     virtual std::optional<QImage> grab() = 0;
+    // Why the last grab() gave nothing, in words for the user; empty when the platform
+    // gives no reason of its own.
+    virtual QString grabRefusal() const { return {}; }
     virtual QPoint cursorPos() const = 0;
 
     // The screen-wide pointer; any code but Default overrides every window's own cursor.

@@ -70,12 +70,14 @@ class ScriptedScreen : public Screen {
     std::optional<QImage> picture;
     // Set to make grab() fail as on a platform that keeps the screen to itself.
     bool refuseGrab = false;
+    QString refusal;  // the reason a refused grab gives
 
     int grabCount = 0;
     std::vector<CursorCode> pointerCodes;  // every code set, in order
 
     QSize sizePixels() const override { return size; }
     std::optional<QImage> grab() override;
+    QString grabRefusal() const override { return refuseGrab ? refusal : QString(); }
     QPoint cursorPos() const override { return cursor; }
     void setMousePointer(CursorCode code) override;
     CursorCode MousePointer() const override { return cursor_.code(); }

@@ -138,6 +138,15 @@ void CaptureWindowTest::refusedGrabShowsMessageAndNoWindow() {
     QCOMPARE(c.services.messages.messages.size(), size_t(1));
     QCOMPARE(c.services.messages.messages[0].title, QStringLiteral("截屏"));
     QCOMPARE(c.lastPointer(), CursorCode::Default);
+
+    // Where the platform knows why, the message says so.
+    Capture told;
+    told.services.screen.refuseGrab = true;
+    told.services.screen.refusal = QStringLiteral("截图被取消了。");
+    told.form->Run();
+    QVERIFY(!told.form->isVisible());
+    QCOMPARE(told.services.messages.messages.size(), size_t(1));
+    QVERIFY(told.services.messages.messages[0].text.endsWith(QStringLiteral("截图被取消了。")));
 }
 
 void CaptureWindowTest::grabWithoutMemoryShowsMessageAndNoWindow() {
