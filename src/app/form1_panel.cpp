@@ -1,3 +1,4 @@
+#include "canvas/controls/caption_fit.h"
 #include "canvas/controls/control_factory.h"
 #include "design_geometry.h"
 #include "fonts.h"
@@ -99,6 +100,7 @@ void Form1::buildPanel() {
     panelOptions->addButton(Option1);
     panelOptions->addButton(Option2);
     optStyle[0]->setChecked(true);
+    fitCaptions(*f);
 }
 
 }  // namespace chromadeck

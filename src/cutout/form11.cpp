@@ -1,6 +1,7 @@
 // The cut-out window's controls, laid out from their design geometry, and their wiring.
 #include "form11.h"
 
+#include "canvas/controls/caption_fit.h"
 #include "canvas/controls/control_factory.h"
 #include "canvas/controls/twips.h"
 
@@ -82,6 +83,7 @@ void Form11::buildControls() {
                               f),
                    "Label3", twipsRect(240, 6510, 1545, 1065));
     Label3->setWordWrap(true);
+    fitCaptions(*f);
 }
 
 void Form11::wire() {

@@ -1,6 +1,7 @@
 // The cut-out window as the main window's button opens it, on scripted dialogs: pen
 // widths, strokes, the fill, the swatches, the picture files and the window's lifetime,
 // checked on the pad's pixels and on the files written.
+#include "canvas/caption_checks.h"
 #include "canvas/random_source.h"
 #include "cutout/cutout_window_launcher.h"
 #include "platform/picture_io.h"
@@ -63,6 +64,12 @@ class TestCutout : public QObject {
     Q_OBJECT
 
   private slots:
+    void everyCaptionShowsWhole() {
+        // "选后点要屏蔽的色区" needs its box's second line.
+        Session s;
+        QCOMPARE(test::cutCaptions(*s.form->Frame1), QStringList());
+    }
+
     void penWidths_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<int>("width");

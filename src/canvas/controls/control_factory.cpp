@@ -1,5 +1,6 @@
 #include "control_factory.h"
 
+#include "caption_fit.h"
 #include "shape_controls.h"
 
 namespace chromadeck {
@@ -20,7 +21,7 @@ QPushButton* newButton(QWidget* frame, const char* name, const QString& caption,
 }
 
 QRadioButton* newOption(QWidget* frame, const char* name, const QString& caption, QRect geometry) {
-    return place(new QRadioButton(caption, frame), name, geometry);
+    return place(new CaptionOption(caption, frame), name, geometry);
 }
 
 QComboBox* newCombo(QWidget* frame, const char* name, const QString& text, QRect geometry) {
