@@ -46,6 +46,7 @@ Form1::Form1(platform::Services services, RandomSource& random, QWidget* parent)
     setGeometry(twipsRect(60, 645, 19410, 12300));
 
     buildPanel();
+    panelScroller_ = new app::PanelScroller(*client, *Frame1);
     buildCanvasChildren();
     buildMenus();
     wire();
@@ -146,9 +147,13 @@ void Form1::fillComboLists() {
 
 void Form1::sizeCanvas(double bottomMarginTwips) {
     // However small the window (minimised included), the canvas keeps at least a pixel.
+    panelScroller_->fit();
+    const int shift = panelScroller_->barWidth();
     const int height = std::max(1, twipsToPixels(Height() - bottomMarginTwips));
-    const int width = std::max(1, twipsToPixels(Width() - kCanvasLeft - kCanvasRightMargin));
-    const QRect wanted(twipsToPixels(kCanvasLeft), twipsToPixels(kCanvasTop), width, height);
+    const int width =
+        std::max(1, twipsToPixels(Width() - kCanvasLeft - kCanvasRightMargin) - shift);
+    const QRect wanted(twipsToPixels(kCanvasLeft) + shift, twipsToPixels(kCanvasTop), width,
+                       height);
     // Called on every repaint too: only a real change touches the canvas.
     if (Picture1->geometry() != wanted) Picture1->setGeometry(wanted);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/panel_scroller.h"
 #include "canvas/canvas.h"
 #include "canvas/controls/shape_controls.h"
 #include "cutout/cutout_window_launcher.h"
@@ -152,13 +153,15 @@ class Form1 : public QMainWindow {
     void Command7_Click();
     void Form_Load();
     void fillComboLists();
-    // The canvas runs from its fixed top-left corner to just short of the window's
-    // outer size; `bottomMarginTwips` is what is left below it.
+    // The canvas runs from its fixed top-left corner (moved right by the panel's scroll
+    // bar while it shows) to just short of the window's outer size;
+    // `bottomMarginTwips` is what is left below it.
     void sizeCanvas(double bottomMarginTwips);
     void Form_Resize() { sizeCanvas(100); }
 
     platform::Services services_;
     RandomSource& random_;
+    app::PanelScroller* panelScroller_ = nullptr;  // owned by the client area
     std::optional<MainPanelView> panelView_;
     std::unique_ptr<PressDispatcher> dispatcher_;
     // Built once the text box and the angle box exist.

@@ -55,6 +55,7 @@ class TestForm1 : public QObject {
     void panelControlsAreWired();
     void typedComboTextStaysAsTyped();
     void canvasFollowsTheWindow();
+    void panelScrollsInAShortWindow();
     void guidesHideOverTheWindowGround();
     void firstPressDrawsTheSameCirclesEveryRun();
     void pressOnHelpPanelStaysOnIt();
@@ -339,17 +340,60 @@ void TestForm1::typedComboTextStaysAsTyped() {
     QVERIFY(f.Picture1->surface().Image() != before);
 }
 
+void TestForm1::panelScrollsInAShortWindow() {
+    Session s;
+    Form1& f = *s.form;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QWidget* client = f.centralWidget();
+    auto* bar = f.findChild<QScrollBar*>(QStringLiteral("PanelScrollBar"));
+    const QRect panel = f.Frame1->geometry();
+
+    // Tall enough for every control: no bar, nothing moved.
+    f.resize(1920, 1050);
+    QCoreApplication::processEvents();
+    QVERIFY(bar->isHidden());
+    QCOMPARE(f.Picture1->x(), 116);
+
+    // A laptop's 1366 x 768 less the desktop's bars: the lower controls need scrolling.
+    f.resize(1366, 700);
+    QCoreApplication::processEvents();
+    QVERIFY(bar->isVisible());
+    QVERIFY(!bar->geometry().intersects(f.Frame1->geometry()));
+    QVERIFY(!bar->geometry().intersects(f.Picture1->geometry()));
+    QVERIFY(!client->rect().contains(f.Command9->geometry().translated(f.Frame1->pos())));
+    // Each control can be scrolled wholly into view, and there takes the pointer.
+    for (QWidget* control : f.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect designed = control->geometry().translated(panel.topLeft());
+        bar->setValue(std::max(0, designed.bottom() + 1 - client->height()));
+        const QRect shown = control->geometry().translated(f.Frame1->pos());
+        QVERIFY2(client->rect().contains(shown), qPrintable(control->objectName()));
+    }
+    bar->setValue(bar->maximum());
+    const QPoint press = f.Command9->geometry().center() + f.Frame1->pos();
+    QCOMPARE(client->childAt(press), f.Command9);
+
+    // Back to a tall window: the panel returns to its place.
+    f.resize(1920, 1050);
+    QCoreApplication::processEvents();
+    QVERIFY(bar->isHidden());
+    QCOMPARE(f.Frame1->geometry(), panel);
+}
+
 void TestForm1::canvasFollowsTheWindow() {
     Session s;
     Form1& f = *s.form;
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QScrollBar* panelBar = f.findChild<QScrollBar*>(QStringLiteral("PanelScrollBar"));
     const auto check = [&] {
+        // The panel's scroll bar, while it shows, pushes the canvas right by its width.
+        const int bar = panelBar->isVisible() ? panelBar->width() : 0;
         const QRect outer = f.frameGeometry();
         const QRect canvas = f.Picture1->geometry();
-        QCOMPARE(canvas.topLeft(), QPoint(116, 6));
+        QCOMPARE(canvas.topLeft(), QPoint(116 + bar, 6));
         QCOMPARE(canvas.height(), std::max(1, twipsToPx(outer.height() * 15.0 - 100)));
-        QCOMPARE(canvas.width(), std::max(1, twipsToPx(outer.width() * 15.0 - 1750)));
+        QCOMPARE(canvas.width(), std::max(1, twipsToPx(outer.width() * 15.0 - 1750) - bar));
     };
     const QRect panel = f.Frame1->geometry();
     for (const QSize size : {QSize(1000, 700), QSize(1600, 900), QSize(640, 480)}) {
@@ -369,7 +413,7 @@ void TestForm1::canvasFollowsTheWindow() {
 
     // The window's ground is white, and a repaint puts a stray canvas back in place.
     f.resize(1000, 700);
-    const QPoint gap = f.centralWidget()->mapTo(&f, QPoint(112, 300));
+    const QPoint gap = f.centralWidget()->mapTo(&f, QPoint(f.Picture1->x() - 4, 300));
     QCOMPARE(f.grab().toImage().pixelColor(gap), QColor(Qt::white));
     f.Picture1->setGeometry(200, 200, 50, 50);
     f.repaint();
@@ -394,7 +438,8 @@ void TestForm1::guidesHideOverTheWindowGround() {
         QVERIFY(f.Line1->isVisible() && f.Line2->isVisible());
     };
     overCanvas();
-    QTest::mouseMove(f.centralWidget(), QPoint(112, 300));  // between panel and canvas
+    // Between the panel (or its scroll bar) and the canvas.
+    QTest::mouseMove(f.centralWidget(), QPoint(f.Picture1->x() - 4, 300));
     QVERIFY(!f.Line1->isVisible() && !f.Line2->isVisible());
     overCanvas();
     QTest::mouseMove(f.Frame1, QPoint(100, 140));  // panel ground, inside Shape1's outline
