@@ -194,6 +194,27 @@ clipboard="$("$probe" --clipboard)"
     fail "the clipboard holds '$clipboard' after copying a 200x150 region"
 require_running "after copying a capture"
 
+# A laptop-sized window (1366 x 768 less the desktop's bars): the panel's lower
+# controls are reached by scrolling it with the wheel, and "抠图" then opens the
+# cut-out window. Scrolled to its end, the panel's lowest controls sit just above
+# the window's bottom edge: "抠图" is centred 44 px in and 69 px up from it.
+xdotool windowsize "$window" 1366 700
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --window "$window" 100 150
+for _ in $(seq 12); do xdotool click 5; done
+sleep 0.5
+xdotool mousemove --window "$window" 44 $((HEIGHT - 69)) click 1
+cutout=""
+for _ in $(seq 40); do
+    sleep 0.25
+    require_running "after pressing 抠图 in a short window"
+    cutout="$(xdotool search --onlyvisible --name '抠图$' 2>/dev/null || true)"
+    [[ -n "$cutout" ]] && break
+done
+[[ -n "$cutout" ]] || fail "in a 1366x700 window the scrolled panel's 抠图 opened no cut-out window"
+echo "In a 1366x700 window the panel scrolled and its 抠图 button opened the cut-out window."
+
 # Last, "关闭" (the last item of "文件", the first menu of the bar) must end the
 # program cleanly. In the sanitizer build that exit is when LeakSanitizer
 # reports whatever the real window left behind, and its report fails the test.
@@ -212,4 +233,5 @@ wait "$app_pid" || status=$?
 app_pid=""
 ((status == 0)) || fail "chromadeck exited with status $status after 关闭"
 echo "Smoke test passed: drawing on the canvas, a screen capture opened and closed, a"
-echo "captured 200x150 region copied to the clipboard and a clean exit, all in the real window."
+echo "captured 200x150 region copied to the clipboard, the panel scrolled in a short"
+echo "window and a clean exit, all in the real window."
