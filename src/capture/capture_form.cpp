@@ -196,6 +196,7 @@ void CaptureForm::tellOutOfMemory(const QString& attempted) {
 // ---- keys and closing
 
 bool CaptureForm::eventFilter(QObject* watched, QEvent* event) {
+    if (open_ && swallowsListOpeningRelease(watched, *event)) return true;
     if (!open_ || event->type() != QEvent::KeyPress) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !(widget == this || isAncestorOf(widget))) return false;

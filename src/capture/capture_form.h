@@ -109,6 +109,7 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool swallowsListOpeningRelease(QObject* watched, const QEvent& event);
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -172,6 +173,9 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
     std::unique_ptr<capture::CaptureSession> session_;
     bool open_ = false;
     QEventLoop* loop_ = nullptr;
+    // The size list was just opened by a press on its picture: the release of that
+    // click is not a choice and must not close it.
+    bool listOpenedByPress_ = false;
 };
 
 }  // namespace chromadeck

@@ -5,6 +5,7 @@
 #include "platform/screen.h"
 
 #include <QAbstractItemView>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace chromadeck {
@@ -283,10 +284,30 @@ void CaptureForm::showToolOptions(CaptureTool tool) {
 }
 
 void CaptureForm::OpenCombo(QComboBox* combo) {
-    if (combo->view()->isVisible())
+    if (combo->view()->isVisible()) {
         combo->hidePopup();
-    else
-        combo->showPopup();
+        return;
+    }
+    // The list opens on the size shown, not on its first entry.
+    if (const int shown = combo->findText(combo->currentText()); shown >= 0)
+        combo->setCurrentIndex(shown);
+    combo->showPopup();
+    listOpenedByPress_ = combo->view()->isVisible();
+}
+
+bool CaptureForm::swallowsListOpeningRelease(QObject* watched, const QEvent& event) {
+    // Only widgets: a window hands its mouse events on to the widget they are for.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    if (event.type() == QEvent::MouseButtonPress) listOpenedByPress_ = false;
+    if (event.type() != QEvent::MouseButtonRelease || !listOpenedByPress_) return false;
+    listOpenedByPress_ = false;
+    // A list opened from a press on another control gets that click's release, which
+    // would close it at once; a release over an entry still chooses it.
+    QAbstractItemView* list = Combo1->view();
+    if (widget->window() != list->window()) return false;
+    const QPoint at = static_cast<const QMouseEvent&>(event).globalPosition().toPoint();
+    return !list->viewport()->rect().contains(list->viewport()->mapFromGlobal(at));
 }
 
 }  // namespace chromadeck

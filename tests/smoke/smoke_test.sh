@@ -194,6 +194,39 @@ clipboard="$("$probe" --clipboard)"
     fail "the clipboard holds '$clipboard' after copying a 200x150 region"
 require_running "after copying a capture"
 
+# A third capture: the text tool's size picker. A click on its arrow must leave
+# the list of sizes open under it (the click's release must not close it again).
+# With the same region the text tool is the toolbar's third button (324, 467) and
+# the picker's arrow sits at (324, 502), the list opening below it.
+xdotool mousemove --window "$window" 100 10 click 1
+capture=""
+for _ in $(seq 40); do
+    sleep 0.25
+    capture="$(capture_windows)"
+    [[ -n "$capture" ]] && break
+done
+[[ -n "$capture" ]] || fail "the third capture window did not open"
+sleep 0.5
+xdotool mousemove 300 300 mousedown 1 mousemove 400 380 mousemove 500 450 mouseup 1
+sleep 0.5
+xdotool mousemove 324 467 click 1
+sleep 0.5
+under_picker() { "$probe" 280 520 50 120 "$@"; }
+closed_list="$(under_picker)"
+xdotool mousemove 324 502 click 1
+sleep 1
+[[ "$(under_picker smoke-size-list.png)" != "$closed_list" ]] ||
+    fail "a click on the size picker's arrow left no list open (see smoke-size-list.png in $PWD)"
+xdotool key Escape
+sleep 0.5
+xdotool key Escape
+for _ in $(seq 40); do
+    sleep 0.25
+    [[ -z "$(capture_windows)" ]] && break
+done
+[[ -z "$(capture_windows)" ]] || fail "Esc did not close the third capture window"
+require_running "after the size picker"
+
 # A laptop-sized window (1366 x 768 less the desktop's bars): the panel's lower
 # controls are reached by scrolling it with the wheel, and "抠图" then opens the
 # cut-out window. Scrolled to its end, the panel's lowest controls sit just above
@@ -233,5 +266,5 @@ wait "$app_pid" || status=$?
 app_pid=""
 ((status == 0)) || fail "chromadeck exited with status $status after 关闭"
 echo "Smoke test passed: drawing on the canvas, a screen capture opened and closed, a"
-echo "captured 200x150 region copied to the clipboard, the panel scrolled in a short"
-echo "window and a clean exit, all in the real window."
+echo "captured 200x150 region copied to the clipboard, the size list opened, the panel"
+echo "scrolled in a short window and a clean exit, all in the real window."
