@@ -1,16 +1,43 @@
+#include "app/capture_only.h"
+#include "app/command_line.h"
 #include "app/fonts.h"
 #include "app/form1.h"
 #include "canvas/random_source.h"
 #include "platform/qt_services.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+// Read before any window exists, so that --help and --version need no display.
+chromadeck::app::CommandLine readCommandLine(int argc, char* argv[]) {
+    const QCoreApplication arguments(argc, argv);
+    return chromadeck::app::ParseCommandLine(QCoreApplication::arguments());
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    using chromadeck::app::CommandLine;
+    const CommandLine line = readCommandLine(argc, argv);
+    if (line.action == CommandLine::Action::Print) {
+        std::fputs(line.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (line.action == CommandLine::Action::Refuse) {
+        std::fputs(line.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
+
     QApplication application(argc, argv);
     chromadeck::app::registerFontSubstitutions();
     QApplication::setApplicationName(QStringLiteral("Chromadeck"));
 
     chromadeck::platform::QtServices services;
+    if (line.action == CommandLine::Action::Capture)
+        return chromadeck::app::RunCaptureOnly(services.services(), line.delaySeconds);
+
     // The one source of random colours: every window draws from it, so the same presses
     // give the same pictures from run to run.
     chromadeck::RandomSource random;

@@ -1,6 +1,7 @@
 #include "qt_clipboard.h"
 
 #include <QClipboard>
+#include <QEventLoop>
 #include <QGuiApplication>
 
 namespace chromadeck::platform {
@@ -15,6 +16,19 @@ QImage QtClipboard::image() const {
 
 void QtClipboard::clear() {
     QGuiApplication::clipboard()->clear();
+}
+
+bool ServesClipboard() {
+    return QGuiApplication::clipboard()->ownsClipboard();
+}
+
+void ServeClipboardUntilTakenOver() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QEventLoop serving;
+    QObject::connect(clipboard, &QClipboard::changed, &serving, [&](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) serving.quit();
+    });
+    if (clipboard->ownsClipboard()) serving.exec();
 }
 
 }  // namespace chromadeck::platform

@@ -13,4 +13,11 @@ class QtClipboard : public Clipboard {
     void clear() override;
 };
 
+// Whether what the clipboard holds is served by this program: a copy it made that no
+// other program has taken over yet.
+bool ServesClipboard();
+// Keeps serving the clipboard, with no window, until another program takes it over (a
+// new copy anywhere, or a clipboard manager that has stored ours).
+void ServeClipboardUntilTakenOver();
+
 }  // namespace chromadeck::platform
