@@ -21,6 +21,8 @@ CHROMADECK_PACKAGES=(
     fonts-liberation2 fonts-arphic-uming
     # the real-window smoke test: a private X server and a mouse to click with
     xvfb xauth xdotool
+    # another program reading and taking over the clipboard in the smoke test
+    xclip
     # the monkey test's driver: Xlib and XTest
     libx11-dev libxtst-dev
 )

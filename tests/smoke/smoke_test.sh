@@ -2,8 +2,10 @@
 # Starts Chromadeck in a private Xvfb (no window manager), left-clicks its
 # canvas and passes when the pixels around the click changed; then opens the
 # screen capture from the menu bar, checks it shows the grabbed screen, and
-# closes it with Esc; copies a captured region; and last ends the program from
-# its File menu, passing only on a clean exit (no leak report under ASan).
+# closes it with Esc; copies a captured region; opens the text size list; runs
+# "chromadeck --capture" and pastes its copy with xclip after its window closed;
+# reaches the panel's lowest button in a short window; and last ends the program
+# from its File menu, passing only on a clean exit (no leak report under ASan).
 #   smoke_test.sh CHROMADECK SCREEN_PROBE
 # Screenshots of the region before and after the click are left in the
 # current directory as smoke-before.png and smoke-after.png.
@@ -14,9 +16,11 @@ probe="$2"
 tmp="$(mktemp -d)"
 xvfb_pid=""
 app_pid=""
+capture_pid=""
 
 cleanup() {
     if [[ -n "$app_pid" ]]; then kill "$app_pid" 2>/dev/null || true; fi
+    if [[ -n "$capture_pid" ]]; then kill "$capture_pid" 2>/dev/null || true; fi
     if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     wait 2>/dev/null || true
     rm -rf "$tmp"
@@ -41,7 +45,7 @@ require_running() {
     fail "chromadeck exited $1 (exit status $status)"
 }
 
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool xclip; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/test installs it)"
 done
 
@@ -226,6 +230,66 @@ for _ in $(seq 40); do
 done
 [[ -z "$(capture_windows)" ]] || fail "Esc did not close the third capture window"
 require_running "after the size picker"
+
+# The Print key's command: "chromadeck --capture" opens the capture window alone,
+# over the desktop as it is (the main window above still shows in its picture), and
+# a second one while it is open opens nothing.
+only_main_window="$(xdotool search --onlyvisible --name '^Chromadeck2\.0')"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+drawn="$(grab)"
+"$app" --capture >"$tmp/capture-only.log" 2>&1 &
+capture_pid=$!
+capture=""
+for _ in $(seq 40); do
+    sleep 0.25
+    capture="$(capture_windows)"
+    [[ -n "$capture" ]] && break
+done
+[[ -n "$capture" ]] || fail "chromadeck --capture opened no full-screen capture window"
+sleep 0.5
+[[ "$(xdotool search --onlyvisible --name '^Chromadeck2\.0')" == "$only_main_window" ]] ||
+    fail "chromadeck --capture showed a main window"
+[[ "$(grab smoke-capture-only.png)" == "$drawn" ]] ||
+    fail "the --capture window does not show the screen as it was (see smoke-capture-only.png)"
+second_status=0
+timeout 20 "$app" --capture 2>"$tmp/second.log" || second_status=$?
+((second_status == 1)) ||
+    fail "a second --capture while one is open ended with status $second_status, not 1"
+[[ "$(capture_windows | wc -l)" == 1 ]] || fail "a second --capture opened a second window"
+
+# Its copy outlives the window: after "复制退出" the process serves the clipboard
+# with no window until another program takes the clipboard over.
+xdotool mousemove 300 300 mousedown 1 mousemove 400 380 mousemove 500 450 mouseup 1
+sleep 0.5
+xdotool mousemove $((259 + 218 + 8)) $((454 + 5 + 8)) click 1
+for _ in $(seq 40); do
+    sleep 0.25
+    [[ -z "$(capture_windows)" ]] && break
+done
+[[ -z "$(capture_windows)" ]] || fail "copy and exit did not close the --capture window"
+sleep 0.5
+kill -0 "$capture_pid" 2>/dev/null || fail "chromadeck --capture ended before its copy was pasted"
+xclip -selection clipboard -t image/png -o >"$tmp/pasted.png" ||
+    fail "xclip could not read the picture that chromadeck --capture copied"
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+read -r -a size <<<"$(od -An -tu1 -j16 -N8 "$tmp/pasted.png")"
+pasted="$(((size[2] << 8) + size[3]))x$(((size[6] << 8) + size[7]))"
+[[ "$pasted" == "200x150" ]] || fail "xclip pasted a $pasted picture, not the 200x150 region"
+echo "another program's copy" | xclip -selection clipboard -i
+for _ in $(seq 40); do
+    kill -0 "$capture_pid" 2>/dev/null || break
+    sleep 0.25
+done
+if kill -0 "$capture_pid" 2>/dev/null; then
+    kill "$capture_pid"
+    fail "chromadeck --capture kept running after another program took the clipboard"
+fi
+capture_status=0
+wait "$capture_pid" || capture_status=$?
+capture_pid=""
+((capture_status == 0)) || fail "chromadeck --capture ended with status $capture_status"
+echo "chromadeck --capture: its own window, one at a time, a copy pasted with xclip after"
+echo "the window closed, and an end once another program took the clipboard."
 
 # A laptop-sized window (1366 x 768 less the desktop's bars): the panel's lower
 # controls are reached by scrolling it with the wheel, and "抠图" then opens the
