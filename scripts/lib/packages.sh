@@ -23,6 +23,8 @@ CHROMADECK_PACKAGES=(
     xvfb xauth xdotool
     # another program reading and taking over the clipboard in the smoke test
     xclip
+    # the install test's validators and manual reader
+    desktop-file-utils appstream man-db
     # the monkey test's driver: Xlib and XTest
     libx11-dev libxtst-dev
 )

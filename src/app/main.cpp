@@ -33,6 +33,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     chromadeck::app::registerFontSubstitutions();
     QApplication::setApplicationName(QStringLiteral("Chromadeck"));
+    // Ties the windows to the installed desktop entry: its icon and name in the shell.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHROMADECK_APP_ID));
 
     chromadeck::platform::QtServices services;
     if (line.action == CommandLine::Action::Capture)

@@ -204,6 +204,12 @@ void TestMenus::aboutPage() {
     QCOMPARE(app::aboutAddress(" https://example.org/chromadeck ", "/opt/chromadeck"),
              QUrl("https://example.org/chromadeck"));
     QCOMPARE(app::aboutAddress("", "/opt/画图"), QUrl::fromLocalFile("/opt/画图/about.html"));
+    // Installed, moved anywhere: the page in the data folder beside the program's folder.
+    QTemporaryDir moved;
+    QVERIFY(QDir(moved.path()).mkpath("bin") && QDir(moved.path()).mkpath("share/chromadeck"));
+    const QString installedPage = moved.filePath("share/chromadeck/about.html");
+    QVERIFY(QFile(installedPage).open(QIODevice::WriteOnly));
+    QCOMPARE(app::aboutAddress("", moved.filePath("bin")), QUrl::fromLocalFile(installedPage));
 
     Session s;
     s.services.desktop.answer = false;  // no browser: nothing to tell the user
