@@ -337,18 +337,22 @@ void TestForm1::canvasFollowsTheWindow() {
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     const auto check = [&] {
-        const QRect outer = f.frameGeometry();
+        const QSize client = f.centralWidget()->size();
         const QRect canvas = f.Picture1->geometry();
         QCOMPARE(canvas.topLeft(), QPoint(116, 6));
-        QCOMPARE(canvas.height(), std::max(1, twipsToPx(outer.height() * 15.0 - 100)));
-        QCOMPARE(canvas.width(), std::max(1, twipsToPx(outer.width() * 15.0 - 1750)));
+        QCOMPARE(canvas.height(), std::max(1, twipsToPx(client.height() * 15.0 - 190)));
+        QCOMPARE(canvas.width(), std::max(1, twipsToPx(client.width() * 15.0 - 1750)));
     };
     const QRect panel = f.Frame1->geometry();
     for (const QSize size : {QSize(1000, 700), QSize(1600, 900), QSize(640, 480)}) {
         f.resize(size);
         QCoreApplication::processEvents();
         check();
-        QCOMPARE(f.Picture1->height(), f.frameGeometry().height() - 7);
+        // Border and all inside the client area, a pixel short of its right edge and
+        // seven short of its bottom.
+        const QRect client = f.centralWidget()->rect();
+        QCOMPARE(f.Picture1->geometry().right(), client.right() - 1);
+        QCOMPARE(f.Picture1->geometry().bottom(), client.bottom() - 7);
         QCOMPARE(f.Frame1->geometry(), panel);
     }
 
