@@ -18,9 +18,9 @@ using namespace chromadeck;
 
 namespace {
 
-// The drawing area of a maximised window's canvas on a 1920 x 1080 screen: 1803 x 1073
-// pixels less the 2-pixel border on each side.
-constexpr QSize kDrawingArea(1799, 1069);
+// The drawing area of a maximised window's canvas on a 1920 x 1080 screen without a
+// frame, below a 19-pixel menu bar: 1803 x 1048 pixels less the 2-pixel border each side.
+constexpr QSize kDrawingArea(1799, 1044);
 
 struct Case {
     std::string name;

@@ -8,6 +8,7 @@
 #include "fonts.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPalette>
 #include <algorithm>
@@ -54,13 +55,6 @@ Form1::Form1(platform::Services services, RandomSource& random, QWidget* parent)
 }
 
 Form1::~Form1() = default;
-
-double Form1::Width() const {
-    return frameGeometry().width() * kTwipsPerPixel;
-}
-double Form1::Height() const {
-    return frameGeometry().height() * kTwipsPerPixel;
-}
 
 void Form1::wire() {
     panelView_.emplace(MainPanelControls{
@@ -146,12 +140,19 @@ void Form1::fillComboLists() {
 }
 
 void Form1::sizeCanvas(double bottomMarginTwips) {
+    // The canvas fits the client area below the menu bar, not the outer window: a window
+    // manager's frame would otherwise hide its last columns and rows, border and all.
+    // A hidden window has not laid out its client area yet.
+    if (!isVisible() && layout()) layout()->activate();
+    const QSize client = centralWidget()->size();
     // However small the window (minimised included), the canvas keeps at least a pixel.
     panelScroller_->fit();
     const int shift = panelScroller_->barWidth();
-    const int height = std::max(1, twipsToPixels(Height() - bottomMarginTwips));
-    const int width =
-        std::max(1, twipsToPixels(Width() - kCanvasLeft - kCanvasRightMargin) - shift);
+    const int height = std::max(
+        1, twipsToPixels(client.height() * kTwipsPerPixel - kCanvasTop - bottomMarginTwips));
+    const int width = std::max(
+        1,
+        twipsToPixels(client.width() * kTwipsPerPixel - kCanvasLeft - kCanvasRightMargin) - shift);
     const QRect wanted(twipsToPixels(kCanvasLeft) + shift, twipsToPixels(kCanvasTop), width,
                        height);
     // Called on every repaint too: only a real change touches the canvas.

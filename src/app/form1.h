@@ -121,10 +121,6 @@ class Form1 : public QMainWindow {
     // The sticker paste plugs in here; the text stamp is the window's own.
     PressDispatcher& dispatcher() { return *dispatcher_; }
 
-    // The window's outer size in twips, frame included.
-    double Width() const;
-    double Height() const;
-
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -154,7 +150,7 @@ class Form1 : public QMainWindow {
     void Form_Load();
     void fillComboLists();
     // The canvas runs from its fixed top-left corner (moved right by the panel's scroll
-    // bar while it shows) to just short of the window's outer size;
+    // bar while it shows) to just short of the client area's right edge;
     // `bottomMarginTwips` is what is left below it.
     void sizeCanvas(double bottomMarginTwips);
     void Form_Resize() { sizeCanvas(100); }

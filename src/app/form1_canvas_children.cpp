@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "canvas/controls/client_area.h"
 #include "canvas/controls/control_factory.h"
 #include "design_geometry.h"
 #include "figures/main_canvas.h"
@@ -16,7 +17,7 @@ namespace {
 // they hold at its own size, drawn on screen only.
 void setUpFloatingPicture(Canvas* box, const char* name, QRect geometry, int borderStyle) {
     box->setObjectName(QString::fromUtf8(name));
-    box->setGeometry(geometry);
+    setClientGeometry(box, geometry);
     box->setBorderStyle(borderStyle);
     box->setAutoSize(true);
     box->setMousePointer(platform::CursorCode::SizeAll);
@@ -57,10 +58,10 @@ void Form1::buildCanvasChildren() {
     Picture1->setPicture(app::mainSamplePicture());
 
     // Created bottom first: the help panel and the guides lie under the button, the text
-    // box and the floating pictures.
+    // box and the floating pictures. All of them are placed inside the canvas's border.
     Label18 = new ClickableLabel(helpText(), Picture1);
     Label18->setObjectName(QStringLiteral("Label18"));
-    Label18->setGeometry(twipsRect(30, 0, 7815, 2625));
+    setClientGeometry(Label18, twipsRect(30, 0, 7815, 2625));
     Label18->setFont(songFont());
     Label18->setBackColor(RGB(177, 48, 129));
     QPalette help = Label18->palette();
@@ -79,13 +80,13 @@ void Form1::buildCanvasChildren() {
 
     Command7 = new QPushButton(QStringLiteral("关闭帮助"), Picture1);
     Command7->setObjectName(QStringLiteral("Command7"));
-    Command7->setGeometry(twipsRect(6090, 2190, 1095, 375));
+    setClientGeometry(Command7, twipsRect(6090, 2190, 1095, 375));
     Command7->setFont(songFont());
     Command7->hide();
 
     Text5 = new QLineEdit(QStringLiteral("添加新文本"), Picture1);
     Text5->setObjectName(QStringLiteral("Text5"));
-    Text5->setGeometry(twipsRect(30, 30, 3885, 675));
+    setClientGeometry(Text5, twipsRect(30, 30, 3885, 675));
     Text5->setFont(songFont(15, true));
     QPalette entry = Text5->palette();
     entry.setColor(QPalette::Base, RGB(192, 192, 255).toQColor());
@@ -93,7 +94,7 @@ void Form1::buildCanvasChildren() {
     Text5->hide();
 
     Picture3 = new Canvas(Picture1);
-    setUpFloatingPicture(Picture3, "Picture3", twipsRect(12330, 60, 5205, 2475), 1);
+    setUpFloatingPicture(Picture3, "Picture3", twipsRect(12300, 30, 5205, 2475), 1);
     Picture3->setPicture(app::smallSamplePicture());
 
     Picture2 = new Canvas(Picture1);

@@ -32,8 +32,11 @@ void Canvas::setAutoSize(bool on) {
 }
 
 void Canvas::setBorderStyle(int style) {
+    const int before = borderWidth();
     borderStyle_ = style == 1 ? 1 : 0;
+    shiftNestedControls(QPoint(1, 1) * (borderWidth() - before));
     surface_.growToDrawingArea();
+    clipNestedControls();
     update();
 }
 
@@ -58,6 +61,7 @@ QSize Canvas::drawingSize() const {
 void Canvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     surface_.growToDrawingArea();
+    clipNestedControls();
 }
 
 void Canvas::paintEvent(QPaintEvent*) {

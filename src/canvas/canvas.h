@@ -33,6 +33,9 @@ class Canvas : public QWidget, private SurfaceHost {
 
     // Size of the drawing area in pixels (the widget less its border).
     QSize drawingSize() const;
+    // The drawing area in widget coordinates: the client area that nested controls are
+    // placed in and shown through, so none of them covers the border.
+    QRect clientRect() const { return QRect(QPoint(borderWidth(), borderWidth()), drawingSize()); }
 
   signals:
     // Positions in surface units; button 1 left, 2 right, 4 middle; shift 1, ctrl 2, alt 4.
@@ -42,6 +45,8 @@ class Canvas : public QWidget, private SurfaceHost {
     void DblClick();
 
   protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -54,6 +59,11 @@ class Canvas : public QWidget, private SurfaceHost {
     void scheduleRepaint() override { update(); }
     void repaintNow() override { repaint(); }
     void paintBorder(QPainter& painter) const;
+    // canvas_nested.cpp: nested controls keep their client positions and show only
+    // inside the border.
+    void shiftNestedControls(QPoint by);
+    void clipNestedControls();
+    void clipNestedControl(QWidget* control) const;
     QPointF eventUnits(const QMouseEvent* event) const;
 
     DrawingSurface surface_;

@@ -4,6 +4,13 @@
 #include "canvas/controls/caption_fit.h"
 #include "canvas/controls/control_factory.h"
 #include "canvas/controls/twips.h"
+#include "platform/window_place.h"
+
+#include <QMoveEvent>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <QWindow>
 
 namespace chromadeck {
 
@@ -20,21 +27,33 @@ Form11::Form11(QWidget* owner, platform::Services services, RandomSource& random
     setFont(songFont());
     // Nothing keeps a closed window: the next "抠图" starts a fresh one.
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(twipsToPixels(11460), twipsToPixels(8760));
-    const QSize screen = services_.screen.sizePixels();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
     buildControls();
     wire();
     Form_Load();
+    // Placed once more when shown, when the frame round it is known.
+    placeOnScreen();
 }
 
 Form11::~Form11() = default;
 
 void Form11::buildControls() {
-    // The boxes first, so that the controls they frame lie above them.
-    Shape1 = newBox(this, "Shape1", twipsRect(30, 60, 9435, 8625));
+    // The controls stand on a page of the window's design size; on a screen too small for
+    // it the window shrinks and the page scrolls, so every control can still be reached.
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Form11Page"));
+    page->setFixedSize(kClientSize);
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("Form11Scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
 
-    Picture1 = new Canvas(this);
+    // The boxes first, so that the controls they frame lie above them.
+    Shape1 = newBox(page, "Shape1", twipsRect(30, 60, 9435, 8625));
+
+    Picture1 = new Canvas(page);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(90, 120, 4575, 5535));
     Picture1->setBorderStyle(1);
@@ -42,7 +61,7 @@ void Form11::buildControls() {
     Picture1->setAutoSize(true);
     Picture1->surface().setDrawWidth(1);
 
-    Frame1 = newFrame(this, "Frame1", QStringLiteral("抠图"), twipsRect(9510, 30, 1935, 8685));
+    Frame1 = newFrame(page, "Frame1", QStringLiteral("抠图"), twipsRect(9510, 30, 1935, 8685));
     QGroupBox* f = Frame1;
     Shape3 = newBox(f, "Shape3", twipsRect(60, 240, 1785, 2235));
     Shape2 = newBox(f, "Shape2", twipsRect(60, 2490, 1785, 3525));
@@ -84,6 +103,28 @@ void Form11::buildControls() {
                    "Label3", twipsRect(240, 6510, 1545, 1065));
     Label3->setWordWrap(true);
     fitCaptions(*f);
+}
+
+// The whole window, frame and all, centred on the part of the screen windows may take.
+// The frame is known only once the window shows, and a window manager may give it a
+// moment later still: each new frame places the window again, the user's moves do not.
+void Form11::placeOnScreen() {
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    placedFrame_ = frame;
+    const platform::WindowPlace place =
+        platform::CentredWindowPlace(kClientSize, frame, services_.screen.availableGeometry());
+    resize(place.clientSize);
+    move(place.frameTopLeft);
+}
+
+void Form11::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) placeOnScreen();
+}
+
+void Form11::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (windowHandle() && windowHandle()->frameMargins() != placedFrame_) placeOnScreen();
 }
 
 void Form11::wire() {

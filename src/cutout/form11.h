@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMargins>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -76,8 +77,16 @@ class Form11 : public QWidget {
     void Command5_Click();
     void Command2_Click();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
   private:
+    // The window's client area as designed, 11460 x 8760 twips.
+    static constexpr QSize kClientSize{764, 584};
+
     void buildControls();
+    void placeOnScreen();
     void wire();
     void Form_Load();
     void fillAt(float x, float y);
@@ -85,6 +94,7 @@ class Form11 : public QWidget {
     platform::Services services_;
     RandomSource& random_;
     QPointer<ClickableLabel> mainMaskSwatch_;
+    QMargins placedFrame_;  // the frame the window was last placed with
     bool penDown_ = false;
     Integer lastX_ = 0;
     Integer lastY_ = 0;

@@ -65,9 +65,8 @@ void MainPanelView::Picture1_MouseMove(int, int, float X, float Y) {
     // well past the edge, so they always cross the whole canvas.
     const double outerWidth = canvas.width() * double(platform::kTwipsPerPixel);
     const double outerHeight = canvas.height() * double(platform::kTwipsPerPixel);
-    const double border = canvas.borderWidth();
-    const auto px = [&](double x) { return canvas.surface().pixelX(x) + border; };
-    const auto py = [&](double y) { return canvas.surface().pixelY(y) + border; };
+    const auto px = [&](double x) { return double(canvas.surface().pixelX(x)); };
+    const auto py = [&](double y) { return double(canvas.surface().pixelY(y)); };
     c_.Line2->setEnds(px(0), py(Y), px(outerWidth), py(Y));
     c_.Line1->setEnds(px(X), py(0), px(X), py(outerHeight));
 }

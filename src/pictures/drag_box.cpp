@@ -1,5 +1,7 @@
 #include "drag_box.h"
 
+#include "canvas/controls/client_area.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -33,14 +35,16 @@ class BoxDrag : public QObject {
 
   private:
     void follow(QPoint pointerInBox) {
-        QPoint to = box_->pos() + (pointerInBox - grip_);
+        // Where the box stands counts from inside the canvas's border.
+        QPoint to = clientGeometry(box_).topLeft() + (pointerInBox - grip_);
         if (const QWidget* parent = box_->parentWidget()) {
             // The box may hang over the canvas's edges, but its corner stays on the
-            // canvas so that it can always be grabbed again.
-            to.setX(std::clamp(to.x(), 0, std::max(0, parent->width() - 1)));
-            to.setY(std::clamp(to.y(), 0, std::max(0, parent->height() - 1)));
+            // canvas's drawing area so that it can always be grabbed again.
+            const QSize area = clientAreaOf(parent).size();
+            to.setX(std::clamp(to.x(), 0, std::max(0, area.width() - 1)));
+            to.setY(std::clamp(to.y(), 0, std::max(0, area.height() - 1)));
         }
-        box_->move(to);
+        moveInClient(box_, to);
     }
 
     QWidget* box_;

@@ -58,6 +58,11 @@ QSize QtScreen::sizePixels() const {
     return screen ? screen->geometry().size() : QSize();
 }
 
+QRect QtScreen::availableGeometry() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 std::optional<QImage> QtScreen::grab() {
     refusal_.clear();
     QScreen* screen = QGuiApplication::primaryScreen();

@@ -25,6 +25,7 @@ class QtScreen : public Screen {
     explicit QtScreen(GrabRoute route = {}) : route_(std::move(route)) {}
 
     QSize sizePixels() const override;
+    QRect availableGeometry() const override;
     // The whole primary screen, sizePixels() large (a dense screen's copy is scaled to
     // logical pixels, so picture and cursor coordinates agree). Under X11 an X grab; under
     // Wayland the desktop portal, then an XWayland grab. Nothing when neither gives a

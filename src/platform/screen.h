@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -24,6 +25,9 @@ class Screen {
     double Height() const { return sizePixels().height() * double(kTwipsPerPixel); }
 
     virtual QSize sizePixels() const = 0;
+    // The part of the desktop that windows may take: the primary screen less the
+    // desktop's own panels and docks, in desktop pixels.
+    virtual QRect availableGeometry() const = 0;
     // A pixel copy of the whole primary screen; nothing when the platform refuses, a null
     // image when the memory for the copy cannot be had.
     virtual std::optional<QImage> grab() = 0;

@@ -65,6 +65,8 @@ class RecordingMessageBox : public MessageBox {
 class ScriptedScreen : public Screen {
   public:
     QSize size{1920, 1080};
+    // The part windows may take; unset, the whole screen.
+    std::optional<QRect> available;
     QPoint cursor;
     // What grab() hands out; unset, a white picture of `size`.
     std::optional<QImage> picture;
@@ -76,6 +78,7 @@ class ScriptedScreen : public Screen {
     std::vector<CursorCode> pointerCodes;  // every code set, in order
 
     QSize sizePixels() const override { return size; }
+    QRect availableGeometry() const override { return available.value_or(QRect(QPoint(), size)); }
     std::optional<QImage> grab() override;
     QString grabRefusal() const override { return refuseGrab ? refusal : QString(); }
     QPoint cursorPos() const override { return cursor; }

@@ -3,7 +3,9 @@
 #include "app/form1.h"
 #include "app/sample_pictures.h"
 #include "canvas/caption_checks.h"
+#include "canvas/controls/client_area.h"
 #include "form1_session.h"
+#include "support/widget_input.h"
 
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -57,6 +59,7 @@ class TestForm1 : public QObject {
     void canvasFollowsTheWindow();
     void panelScrollsInAShortWindow();
     void guidesHideOverTheWindowGround();
+    void canvasChildrenStandInsideTheBorder();
     void firstPressDrawsTheSameCirclesEveryRun();
     void pressOnHelpPanelStaysOnIt();
     void builtInPictures();
@@ -224,7 +227,7 @@ void TestForm1::controlsAreNamedPlacedAndCaptioned() {
         {f.Label18, "Label18", f.Picture1, f.Label18->text(), px(30, 0, 7815, 2625)},
         {f.Command7, "Command7", f.Picture1, "关闭帮助", px(6090, 2190, 1095, 375)},
         // Picture3 sized itself to its 343 x 161 picture and its border.
-        {f.Picture3, "Picture3", f.Picture1, "", QRect(822, 4, 347, 165)},
+        {f.Picture3, "Picture3", f.Picture1, "", QRect(820, 2, 347, 165)},
         {f.Picture2, "Picture2", f.Picture1, "", px(9600, 3660, 7935, 7545)},
     };
     for (const auto& row : table) {
@@ -232,7 +235,8 @@ void TestForm1::controlsAreNamedPlacedAndCaptioned() {
         QCOMPARE(row.widget->objectName(), QString::fromUtf8(row.name));
         QCOMPARE(row.widget->parentWidget(), row.parent);
         QCOMPARE(captionOf(row.widget), row.caption);
-        QCOMPARE(row.widget->geometry(), row.geometry);
+        // Where each stands in its container's client area (inside a canvas's border).
+        QCOMPARE(clientGeometry(row.widget), row.geometry);
         if (row.parent == f.Frame1 && !qobject_cast<ShapeControl*>(row.widget)) {
             QCOMPARE(row.widget->font().family(), QStringLiteral("宋体"));
             // 9 points, less only where the caption's box is too small for it.
@@ -389,18 +393,22 @@ void TestForm1::canvasFollowsTheWindow() {
     const auto check = [&] {
         // The panel's scroll bar, while it shows, pushes the canvas right by its width.
         const int bar = panelBar->isVisible() ? panelBar->width() : 0;
-        const QRect outer = f.frameGeometry();
+        const QSize client = f.centralWidget()->size();
         const QRect canvas = f.Picture1->geometry();
         QCOMPARE(canvas.topLeft(), QPoint(116 + bar, 6));
-        QCOMPARE(canvas.height(), std::max(1, twipsToPx(outer.height() * 15.0 - 100)));
-        QCOMPARE(canvas.width(), std::max(1, twipsToPx(outer.width() * 15.0 - 1750) - bar));
+        QCOMPARE(canvas.height(), std::max(1, twipsToPx(client.height() * 15.0 - 190)));
+        QCOMPARE(canvas.width(), std::max(1, twipsToPx(client.width() * 15.0 - 1750) - bar));
     };
     const QRect panel = f.Frame1->geometry();
     for (const QSize size : {QSize(1000, 700), QSize(1600, 900), QSize(640, 480)}) {
         f.resize(size);
         QCoreApplication::processEvents();
         check();
-        QCOMPARE(f.Picture1->height(), f.frameGeometry().height() - 7);
+        // Border and all inside the client area, a pixel short of its right edge and
+        // seven short of its bottom.
+        const QRect client = f.centralWidget()->rect();
+        QCOMPARE(f.Picture1->geometry().right(), client.right() - 1);
+        QCOMPARE(f.Picture1->geometry().bottom(), client.bottom() - 7);
         QCOMPARE(f.Frame1->geometry(), panel);
     }
 
@@ -448,6 +456,68 @@ void TestForm1::guidesHideOverTheWindowGround() {
     // A control on the panel keeps the pointer to itself.
     QTest::mouseMove(f.Label8, QPoint(5, 5));
     QVERIFY(f.Line1->isVisible() && f.Line2->isVisible());
+}
+
+void TestForm1::canvasChildrenStandInsideTheBorder() {
+    Session s;
+    s.showLarge();
+    Form1& f = *s.form;
+    Canvas& canvas = *f.Picture1;
+    const QSize area = canvas.drawingSize();
+    const auto shown = [&] {
+        return canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const auto dragSticker = [&](QPoint by) {
+        QTest::mousePress(f.Picture3, Qt::LeftButton, {}, QPoint(10, 10));
+        QMouseEvent move(QEvent::MouseMove, QPointF(QPoint(10, 10) + by),
+                         f.Picture3->mapToGlobal(QPointF(QPoint(10, 10) + by)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.Picture3, &move);
+        QTest::mouseRelease(f.Picture3, Qt::LeftButton, {}, QPoint(10, 10) + by);
+    };
+
+    // Counted from inside the canvas's two-pixel border: the sticker designed at
+    // (820, 2) stands at (822, 4), the help panel two pixels below the top edge.
+    QCOMPARE(f.Picture3->pos(), QPoint(822, 4));
+    QCOMPARE(f.Label18->pos(), QPoint(4, 2));
+    f.Label18->show();
+    f.Command10->click();
+    QImage picture = shown();
+    for (const int x : {4, 300}) {
+        QCOMPARE(picture.pixel(x, 0), qRgb(160, 160, 160));
+        QCOMPARE(picture.pixel(x, 1), qRgb(105, 105, 105));
+        QCOMPARE(picture.pixel(x, 2), RGB(177, 48, 129).toQRgb());
+    }
+    // The sticker shows all of its picture inside its own border.
+    const QImage sticker = f.Picture3->surface().Picture();
+    QCOMPARE(picture.copy(QRect(QPoint(824, 6), sticker.size())), sticker);
+    QCOMPARE(picture.pixel(822 + 346, 100), qRgb(255, 255, 255));
+    QCOMPARE(picture.pixel(822 + 347, 100), canvas.surface().Image().pixel(822 + 347 - 2, 98));
+
+    // A drag reads the place back from inside the border too, and goes on from there.
+    dragSticker(QPoint(30, 20));
+    QCOMPARE(clientGeometry(f.Picture3).topLeft(), QPoint(850, 22));
+    QCOMPARE(f.Picture3->pos(), QPoint(852, 24));
+    // Far past the corner it stops on the last pixel of the drawing area, and what hangs
+    // over the border or beyond is not shown: the border stays as it was.
+    dragSticker(QPoint(5000, 5000));
+    QCOMPARE(clientGeometry(f.Picture3).topLeft(), QPoint(area.width() - 1, area.height() - 1));
+    picture = shown();
+    const QPoint corner(canvas.width() - 1, canvas.height() - 1);
+    QCOMPARE(picture.pixel(corner), qRgb(255, 255, 255));
+    QCOMPARE(picture.pixel(corner - QPoint(1, 1)), qRgb(227, 227, 227));
+    QCOMPARE(picture.pixel(corner - QPoint(2, 2)), qRgb(160, 160, 160));  // its own edge
+
+    // The guides run through the pointer's drawing pixel and stop at the border.
+    testing::hover(&canvas, QPoint(302, 202));
+    QCOMPARE(clientGeometry(f.Line1).left(), 300);
+    QCOMPARE(clientGeometry(f.Line2).top(), 200);
+    picture = shown();
+    QCOMPARE(picture.pixel(302, 2), qRgb(255, 0, 0));
+    QCOMPARE(picture.pixel(302, canvas.height() - 3), qRgb(255, 0, 0));
+    QCOMPARE(picture.pixel(302, canvas.height() - 1), qRgb(255, 255, 255));
+    QCOMPARE(picture.pixel(canvas.width() - 3, 202), qRgb(0, 0, 255));
+    QCOMPARE(picture.pixel(canvas.width() - 2, 202), qRgb(227, 227, 227));
 }
 
 void TestForm1::firstPressDrawsTheSameCirclesEveryRun() {

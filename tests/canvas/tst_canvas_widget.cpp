@@ -1,6 +1,7 @@
 // What the picture box adds to its surface: the drawing area inside the border, AutoSize,
 // resizing a hidden box, painting and the mouse in surface units.
 #include "canvas/canvas.h"
+#include "canvas/controls/client_area.h"
 #include "platform/picture_memory.h"
 
 #include <QSignalSpy>
@@ -103,6 +104,26 @@ class CanvasWidgetTest : public QObject {
         QCOMPARE(shown.pixel(28, 10), qRgb(227, 227, 227));
         QCOMPARE(shown.pixel(10, 19), qRgb(255, 255, 255));
         QCOMPARE(shown.pixel(10, 18), qRgb(227, 227, 227));
+    }
+
+    void nestedControlsStandAndShowInsideTheBorder() {
+        Canvas canvas;
+        canvas.resize(100, 80);
+        auto* label = new QWidget(&canvas);
+        canvas.show();
+        setClientGeometry(label, QRect(10, 5, 200, 20));
+        QCOMPARE(label->pos(), QPoint(12, 7));
+        // Only the part over the drawing area shows; the border stays the canvas's.
+        QCOMPARE(label->mask(), QRegion(0, 0, 86, 20));
+        // Without a border the control keeps its place in the client area.
+        canvas.setBorderStyle(0);
+        QCOMPARE(clientGeometry(label), QRect(10, 5, 200, 20));
+        QCOMPARE(label->mask(), QRegion(0, 0, 90, 20));
+        moveInClient(label, QPoint(-5, 0));
+        QCOMPARE(label->mask(), QRegion(5, 0, 100, 20));
+        canvas.resize(200, 80);  // wholly inside now
+        moveInClient(label, QPoint(0, 0));
+        QVERIFY(label->mask().isEmpty());
     }
 
     void mouseIsReportedInSurfaceUnitsInsideTheBorder() {

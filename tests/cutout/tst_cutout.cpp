@@ -49,14 +49,32 @@ struct Session {
         services.dialogs.colorAnswers.push_back(colour);
         button->click();
     }
-    // A press in fill mode on a pixel of the drawing area, whatever the pad's scale.
+    // The pad's units at a pixel of its drawing area, whatever its scale.
+    QPointF unitsAt(int x, int y) const {
+        return {pad().surface().pixelsToUnitsX(x) + pad().surface().ScaleLeft(),
+                pad().surface().pixelsToUnitsY(y) + pad().surface().ScaleTop()};
+    }
+    // A press in fill mode on a pixel of the drawing area.
     void fillPixel(int x, int y) {
         form->Option5->click();
-        form->Picture1_MouseDown(
-            1, 0, float(pad().surface().pixelsToUnitsX(x) + pad().surface().ScaleLeft()),
-            float(pad().surface().pixelsToUnitsY(y) + pad().surface().ScaleTop()));
+        const QPointF at = unitsAt(x, y);
+        form->Picture1_MouseDown(1, 0, float(at.x()), float(at.y()));
     }
+    // The window as it shows, and where in it the pad's drawing area lies.
+    QImage shown() const { return form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QRect padArea() const { return QRect(pad().mapTo(form, QPoint(2, 2)), pad().drawingSize()); }
 };
+
+// The pad's sunken edge right and below `area` and the window's ground just past it.
+void checkEdgesBeyond(const QImage& window, QRect area, QRgb ground) {
+    for (const QPoint step : {QPoint(1, 0), QPoint(0, 1)}) {
+        const QPoint last = step.x() ? QPoint(area.right(), area.center().y())
+                                     : QPoint(area.center().x(), area.bottom());
+        QCOMPARE(window.pixel(last + step), qRgb(227, 227, 227));
+        QCOMPARE(window.pixel(last + 2 * step), qRgb(255, 255, 255));
+        QCOMPARE(window.pixel(last + 3 * step), ground);
+    }
+}
 
 }  // namespace
 
@@ -124,6 +142,36 @@ class TestCutout : public QObject {
         s.stroke({{4.6f, 200.5f}, {60, 200.5f}});
         QCOMPARE(s.image().pixel(4, 200), kWhite);
         QCOMPARE(s.image().pixel(5, 200), kRed);
+    }
+
+    // All the pad holds shows inside its border, its last column and row included, and
+    // nothing shows past the border: strokes on the empty pad, then an opened picture.
+    void padShowsAllItHoldsInsideItsBorder() {
+        Session s;
+        const QRgb ground = s.form->palette().color(QPalette::Window).rgb();
+        s.pick(s.form->Command1, Qt::red);
+        const QSize area = s.pad().drawingSize();
+        s.stroke({s.unitsAt(0, area.height() - 1), s.unitsAt(area.width() - 1, area.height() - 1),
+                  s.unitsAt(area.width() - 1, 0)});
+        QCOMPARE(countColour(s.image(), kRed, QRect(area.width() - 1, 0, 1, area.height())),
+                 area.height());
+        QCOMPARE(countColour(s.image(), kRed, QRect(0, area.height() - 1, area.width(), 1)),
+                 area.width());
+        QImage window = s.shown();
+        QCOMPARE(window.copy(s.padArea()), s.image());
+        checkEdgesBeyond(window, s.padArea(), ground);
+
+        QTemporaryDir dir;
+        QImage picture = plainPicture({200, 150}, kGreen);
+        for (int y = 0; y < 150; ++y) picture.setPixel(199, y, kRed);
+        for (int x = 0; x < 200; ++x) picture.setPixel(x, 149, 0xFF0000FF);
+        QVERIFY(picture.save(dir.filePath("marked.png")));
+        s.services.dialogs.openAnswers = {dir.filePath("marked.png")};
+        s.form->Command4->click();
+        window = s.shown();
+        QCOMPARE(s.padArea().size(), QSize(200, 150));
+        QCOMPARE(window.copy(s.padArea()), picture);
+        checkEdgesBeyond(window, s.padArea(), ground);
     }
 
     void fill_data() {

@@ -2,6 +2,7 @@
 #include "platform/cursors.h"
 #include "platform/qt_screen.h"
 #include "platform/scripted_services.h"
+#include "platform/window_place.h"
 
 #include <QtTest>
 
@@ -26,6 +27,7 @@ class ScreenTest : public QObject {
     void screenCursorKeepsOneOverride();
     void qtScreenIsThePrimaryScreen();
     void scriptedScreen();
+    void windowPlaceCentresTheWholeFrame();
 };
 
 void ScreenTest::codesMapToShapes_data() {
@@ -80,6 +82,7 @@ void ScreenTest::qtScreenIsThePrimaryScreen() {
     QtScreen screen(x11);
     QCOMPARE(screen.sizePixels(), QSize(1920, 1080));
     QCOMPARE(screen.Width(), 1920.0 * 15);
+    QCOMPARE(screen.availableGeometry(), QRect(0, 0, 1920, 1080));  // no panels here
 
     // A window on the screen shows in the copy, where the window is.
     QWidget window(nullptr, Qt::FramelessWindowHint);
@@ -117,6 +120,28 @@ void ScreenTest::scriptedScreen() {
     QCOMPARE(overrideShape(), -1);
     QCOMPARE(screen.pointerCodes,
              std::vector<CursorCode>({CursorCode::SizeAll, CursorCode::Default}));
+}
+
+void ScreenTest::windowPlaceCentresTheWholeFrame() {
+    // A title bar 24 pixels high, 1-pixel edges: the frame is centred, so the client area
+    // sits 11 or 12 pixels lower than it would centred on its own.
+    const QMargins frame(1, 24, 1, 1);
+    const QRect screen(0, 0, 1366, 768);
+    WindowPlace place = CentredWindowPlace(QSize(764, 584), frame, screen);
+    QCOMPARE(place.clientSize, QSize(764, 584));
+    QCOMPARE(place.frameTopLeft, QPoint(300, 79));  // (1366 - 766) / 2, (768 - 609) / 2
+    // Only where windows may go: below a 27-pixel panel and right of a 64-pixel dock.
+    place = CentredWindowPlace(QSize(764, 584), frame, QRect(64, 27, 1302, 741));
+    QCOMPARE(place.frameTopLeft, QPoint(64 + 268, 27 + 66));
+
+    // Too large for the screen: the client area shrinks until the frame fits.
+    place = CentredWindowPlace(QSize(1600, 900), frame, screen);
+    QCOMPARE(place.clientSize, QSize(1364, 743));
+    QCOMPARE(place.frameTopLeft, QPoint(0, 0));
+    // A frame that cannot fit at all keeps its title bar on the screen.
+    place = CentredWindowPlace(QSize(764, 584), QMargins(40, 40, 40, 40), QRect(10, 20, 50, 50));
+    QCOMPARE(place.frameTopLeft, QPoint(10, 20));
+    QCOMPARE(place.clientSize, QSize(1, 1));
 }
 
 QTEST_MAIN(ScreenTest)

@@ -1,5 +1,7 @@
 #include "shape_controls.h"
 
+#include "client_area.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -15,19 +17,20 @@ void LineControl::setEnds(double x1, double y1, double x2, double y2) {
     ends_ = QLineF(x1, y1, x2, y2);
     // Ends far beyond the container are cut at its edges: the line looks the same.
     const QWidget* box = parentWidget();
-    const double limitX = box ? box->width() + 1.0 : 1e6, limitY = box ? box->height() + 1.0 : 1e6;
+    const QSize area = box ? clientAreaOf(box).size() : QSize(1000000, 1000000);
+    const double limitX = area.width() + 1.0, limitY = area.height() + 1.0;
     const int left = int(std::floor(std::clamp(std::min(x1, x2), -1.0, limitX)));
     const int top = int(std::floor(std::clamp(std::min(y1, y2), -1.0, limitY)));
     const int right = int(std::floor(std::clamp(std::max(x1, x2), -1.0, limitX)));
     const int bottom = int(std::floor(std::clamp(std::max(y1, y2), -1.0, limitY)));
-    setGeometry(left, top, right - left + 1, bottom - top + 1);
+    setClientGeometry(this, QRect(left, top, right - left + 1, bottom - top + 1));
     update();
 }
 
 void LineControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QPen(colour_.toQColor(), 1));
-    const QPointF origin = geometry().topLeft();
+    const QPointF origin = clientGeometry(this).topLeft();
     painter.drawLine(ends_.translated(-origin));
 }
 

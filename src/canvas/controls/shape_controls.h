@@ -10,7 +10,8 @@
 // label that takes clicks. Shapes never take the mouse: a press goes to what lies below.
 namespace chromadeck {
 
-// A 1-pixel line between two points of its container, in container pixels.
+// A 1-pixel line between two points of its container, in pixels of the container's client
+// area (inside a picture box's border).
 class LineControl : public QWidget {
     Q_OBJECT
   public:
