@@ -64,6 +64,9 @@ CaptureForm::CaptureForm(QWidget* owner, platform::Services services)
 CaptureForm::~CaptureForm() {
     if (open_) setPointer(platform::CursorCode::Default);
     if (loop_) loop_->quit();
+    // Hidden while the window is still whole: hiding hands the focus on, and a control
+    // losing it (the size box's list) still calls the window's handlers.
+    hide();
 }
 
 void CaptureForm::buildControls() {
