@@ -82,9 +82,11 @@ void DrawingSurface::Scale(float x1, float y1, float x2, float y2) {
     unitH_ = area.height() * kTwipsPerPixel / (double(y2) - y1);
 }
 
-void DrawingSurface::setUnitSize(double unitWidthTwips, double unitHeightTwips) {
+void DrawingSurface::setUnitSize(double unitWidthTwips, double unitHeightTwips, double left,
+                                 double top) {
     scaleMode_ = kUser;
-    scaleLeft_ = scaleTop_ = 0;
+    scaleLeft_ = left;
+    scaleTop_ = top;
     unitW_ = unitWidthTwips;
     unitH_ = unitHeightTwips;
 }

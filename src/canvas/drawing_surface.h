@@ -87,8 +87,10 @@ class DrawingSurface {
     int ScaleMode() const { return scaleMode_; }
     void setScaleMode(int mode);  // 3 pixels, 1 twips, 0 keeps the current scale as user scale
     void Scale(float x1, float y1, float x2, float y2);
-    // A user scale with a fixed unit size in twips and the origin at the top-left.
-    void setUnitSize(double unitWidthTwips, double unitHeightTwips);
+    // A user scale with a fixed unit size in twips; (left, top) in units is the top-left
+    // corner of the drawing area.
+    void setUnitSize(double unitWidthTwips, double unitHeightTwips, double left = 0,
+                     double top = 0);
     float ScaleLeft() const { return static_cast<float>(scaleLeft_); }
     float ScaleTop() const { return static_cast<float>(scaleTop_); }
     float ScaleWidth() const;

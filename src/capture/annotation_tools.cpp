@@ -58,7 +58,8 @@ void ArrowTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbColor
           colour);
 }
 
-// The 1-pixel ellipse inscribed in the box of the whole-pixel corners.
+// The ellipse with the picture's pen inscribed in the box of the whole-pixel corners,
+// worked out in window pixels and drawn on the picture's own.
 void EllipseTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbColor colour) const {
     const Covered across = coveredPixels(float(from.x()), float(to.x()));
     const Covered down = coveredPixels(float(from.y()), float(to.y()));
@@ -66,7 +67,9 @@ void EllipseTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbCol
     const QSize area = picture.drawableSize(target);
     const raster::ClipRect clip = raster::ClipRect::of(area.width(), area.height());
     const QRgb rgb = colour.toQColor().rgb();
-    raster::ellipseOutlineSpans(across.centre, down.centre, across.half, down.half, 1, clip,
+    raster::ellipseOutlineSpans(picture.pixelXf(across.centre), picture.pixelYf(down.centre),
+                                picture.unitsToPixelsX(across.half),
+                                picture.unitsToPixelsY(down.half), picture.DrawWidth(), clip,
                                 [&](int y, int first, int last) {
                                     auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
                                     std::fill(row + first, row + last + 1, rgb);
@@ -87,7 +90,7 @@ bool TextTool::release(ToolContext& context, QPointF at, QPointF) {
     if (size && *size > 0) context.lastTextSize = *size;
     context.view.styleTypingBox(context.lastTextSize, context.colour);
     DrawingSurface& picture = context.picture;
-    picture.setFontSize(context.lastTextSize);
+    picture.setFontSize(context.scale.fontPoints(context.lastTextSize));
 
     if (!context.view.typingBoxOpen()) {
         context.view.openTypingBox(
@@ -97,8 +100,10 @@ bool TextTool::release(ToolContext& context, QPointF at, QPointF) {
     const RgbColor previous = picture.ForeColor();
     const QPoint corner = context.view.typingBoxAt();
     picture.setForeColor(context.colour);
-    picture.setCurrentX(float(corner.x()));
-    picture.setCurrentY(float(corner.y()));
+    // Positions name the pixels a pen covers, half a pen in from their corner; a text cell
+    // starts at the corner itself.
+    picture.setCurrentX(float(corner.x()) + picture.ScaleLeft());
+    picture.setCurrentY(float(corner.y()) + picture.ScaleTop());
     picture.Print(context.view.typedText());
     picture.setForeColor(previous);
     context.view.closeTypingBox();

@@ -2,6 +2,7 @@
 
 #include "canvas/drawing_surface.h"
 #include "capture_view.h"
+#include "device_scale.h"
 #include "toolbar_button.h"
 
 #include <QPointF>
@@ -20,7 +21,8 @@ void Arrow(DrawingSurface& pic, float x0, float y0, float X1, float Y1, float Ar
 
 // What a tool draws with, handed to it by the session for one event.
 struct ToolContext {
-    DrawingSurface& picture;
+    DrawingSurface& picture;  // device pixels, positions in window pixels
+    const DeviceScale& scale;
     RgbColor colour;
     CaptureView& view;
     float& lastTextSize;  // the text size last read as a positive number

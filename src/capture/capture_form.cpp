@@ -64,6 +64,9 @@ CaptureForm::CaptureForm(QWidget* owner, platform::Services services)
 CaptureForm::~CaptureForm() {
     if (open_) setPointer(platform::CursorCode::Default);
     if (loop_) loop_->quit();
+    // Hidden while the window is still whole: hiding hands the focus on, and a control
+    // losing it (the size box's list) still calls the window's handlers.
+    hide();
 }
 
 void CaptureForm::buildControls() {
@@ -150,8 +153,7 @@ bool CaptureForm::Open() {
     setPointer(platform::CursorCode::Cross);
 
     // The copy is taken while the window is still hidden, so that it is not in it.
-    const Long W = toLong(services_.screen.Width() / platform::kTwipsPerPixel).value_or(0);
-    const Long H = toLong(services_.screen.Height() / platform::kTwipsPerPixel).value_or(0);
+    const QRect place = services_.screen.geometry();
     const std::optional<QImage> shot = services_.screen.grab();
     if (!shot) {
         // A frozen black screen would look like a capture; say why there is none instead.
@@ -168,13 +170,16 @@ bool CaptureForm::Open() {
     session_ = std::make_unique<CaptureSession>(static_cast<CaptureView&>(*this),
                                                 QSizeF(screenWidthPixels(), screenHeightPixels()));
     if (!session_->start(*shot)) {
+        const QSize device = session_->scale().deviceSize(place.size());
         session_.reset();
         setPointer(platform::CursorCode::Default);
-        tellOutOfMemory(
-            QStringLiteral("无法保存屏幕画面（%1 x %2 像素），截屏窗口不会打开。").arg(W).arg(H));
+        tellOutOfMemory(QStringLiteral("无法保存屏幕画面（%1 x %2 像素），截屏窗口不会打开。")
+                            .arg(device.width())
+                            .arg(device.height()));
         return false;
     }
-    setGeometry(0, 0, W, H);
+    // Over the primary screen where it lies; window pixels count from its corner.
+    setGeometry(place);
     session_->surface().attach(this);
 
     open_ = true;

@@ -118,8 +118,8 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    // The session's picture is this window's drawing area.
-    QSize drawingArea() const override { return size(); }
+    // The session's picture is this window's drawing area, at the grabbed screen's pixels.
+    QSize drawingArea() const override;
     void scheduleRepaint() override { update(); }
     void repaintNow() override { repaint(); }
 

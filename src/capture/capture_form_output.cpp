@@ -30,10 +30,9 @@ std::optional<QImage> CaptureForm::regionPicture(Long Left, Long Top, Long Right
     hideSelection();
     platform::PumpEvents();
     if (!session_) return std::nullopt;  // closed while the events ran
-    const Long w = Right - Left, h = Bottom - Top;
     // What the window shows there: the persistent picture with every kept annotation (the
-    // screen-only layer is empty between strokes).
-    return session_->surface().Image().copy(Left, Top, w, h);
+    // screen-only layer is empty between strokes), at the screen's own pixels.
+    return session_->regionPicture(Left, Top, Right, Bottom);
 }
 
 void CaptureForm::ScrnCap(Long Left, Long Top, Long Right, Long Bottom) {

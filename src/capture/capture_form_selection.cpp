@@ -23,8 +23,16 @@ void CaptureForm::paintEvent(QPaintEvent*) {
     picture.repaintStarted();
     const QRect area = rect();
     painter.fillRect(area, picture.BackColor().toQColor());
-    painter.drawImage(QPoint(0, 0), picture.persistentImage(), area);
-    if (const QImage* layer = picture.screenLayer()) painter.drawImage(QPoint(0, 0), *layer, area);
+    // The picture's device pixels over the window's logical ones: on a screen of the
+    // grab's density that is one to one, so the frozen screen is as sharp as the screen.
+    const QRectF pixels = session_->scale().deviceRect(0, 0, area.width(), area.height());
+    painter.drawImage(QRectF(area), picture.persistentImage(), pixels);
+    if (const QImage* layer = picture.screenLayer())
+        painter.drawImage(QRectF(area), *layer, pixels);
+}
+
+QSize CaptureForm::drawingArea() const {
+    return session_ ? session_->scale().deviceSize(size()) : size();
 }
 
 // ---- the window's mouse, in whole window pixels as the window system reports them
@@ -85,8 +93,9 @@ void CaptureForm::Image1_MouseDown(int, int, int, float, float) {
 
 void CaptureForm::Image1_MouseMove(int Index, int, int, float, float) {
     if (!session_) return;
-    // The window covers the screen from its corner: screen pixels are window pixels.
-    session_->handleMove(Index, services_.screen.cursorPos());
+    // The window covers the screen from its corner: the cursor in window pixels.
+    session_->handleMove(Index,
+                         services_.screen.cursorPos() - services_.screen.geometry().topLeft());
     present();
 }
 

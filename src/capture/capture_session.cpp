@@ -14,16 +14,22 @@ CaptureSession::CaptureSession(CaptureView& view, QSizeF screen, HistoryLimits l
 
 bool CaptureSession::start(const QImage& shot) {
     surface_.setAutoRedraw(true);
-    surface_.setScaleMode(DrawingSurface::kPixels);
-    // A screenful that could not be had leaves the surface without an image: nothing may
-    // be copied into it.
-    if (shot.isNull() || surface_.persistentImage().isNull()) return false;
-    const QSize area = surface_.drawingSize();
+    scale_.ratio = shot.devicePixelRatio();
+    const QSize area = scale_.deviceSize(screen_);
+    if (area != surface_.drawingSize()) surface_.setDrawingSize(area);
+    scale_.setUp(surface_);
+    // A screenful that could not be had leaves the surface without an image, or with one
+    // too small: nothing may be copied into it.
+    if (shot.isNull() || !surface_.coversDrawingArea()) return false;
     surface_.BitBlt(0, 0, area.width(), area.height(), shot, 0, 0);
     const QImage picture = surface_.Image();
     if (picture.isNull()) return false;
     surface_.setPicture(picture);
     return history_.StartHistory(surface_.Picture());
+}
+
+QImage CaptureSession::regionPicture(Long left, Long top, Long right, Long bottom) const {
+    return surface_.Image().copy(scale_.deviceRect(left, top, right, bottom));
 }
 
 void CaptureSession::hideSelection() {
@@ -78,7 +84,7 @@ void CaptureSession::mouseDown(int Button, float X, float Y) {
 
 void CaptureSession::mouseMove(int Button, float X, float Y) {
     // The colour read-out follows the pointer whatever else goes on, shown or not.
-    overlay_.colourText = colourText(surface_.GetPixel(toLongClamped(X), toLongClamped(Y)));
+    overlay_.colourText = colourText(surface_.Point(X, Y));
     if (run_.ToolOn) {
         annotationMove(X, Y);
         return;

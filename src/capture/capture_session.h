@@ -5,6 +5,7 @@
 #include "capture_history.h"
 #include "capture_run_state.h"
 #include "capture_view.h"
+#include "device_scale.h"
 #include "toolbar_style.h"
 
 #include <QImage>
@@ -18,17 +19,20 @@ namespace chromadeck::capture {
 // the run state, the chosen tool, colour and text size, and the undo history. It takes
 // the window's events in window pixels (buttons 1 left, 2 right, 4 middle), decides what
 // they do, and leaves what must show in `overlay()`; the screen pointer and the typing
-// box it asks of its `CaptureView`. It never touches a widget.
+// box it asks of its `CaptureView`. It never touches a widget. Its picture keeps the
+// grabbed screen's own pixels, which on a dense screen are finer than window pixels
+// (`scale()`).
 class CaptureSession {
   public:
     // What the window does after a release.
     enum class Next { Stay, Close };
 
-    // A run on a screen of `screen` pixels; its picture covers the screen.
+    // A run on a screen of `screen` window pixels; its picture covers the screen.
     CaptureSession(CaptureView& view, QSizeF screen, HistoryLimits limits = {});
 
-    // The grabbed screen becomes the picture and the first snapshot of the history. False
-    // when the memory for the picture and its history cannot be had: no run then.
+    // The grabbed screen becomes the picture and the first snapshot of the history, at
+    // the shot's devicePixelRatio(). False when the memory for the picture and its history
+    // cannot be had: no run then.
     bool start(const QImage& shot);
 
     // ---- the window's mouse
@@ -57,12 +61,18 @@ class CaptureSession {
     void setColour(RgbColor colour) { colour_ = colour; }
     float textSize() const { return lastTextSize_; }
 
+    // What lies in the window rectangle with these edges: the grabbed screen with every
+    // kept annotation, at the picture's own pixels.
+    QImage regionPicture(Long left, Long top, Long right, Long bottom) const;
+
+    // The picture in device pixels; positions on it in window pixels.
     DrawingSurface& surface() { return surface_; }
     const DrawingSurface& surface() const { return surface_; }
     const Overlay& overlay() const { return overlay_; }
     const Frame& frame() const { return overlay_.frame; }
     const RunState& state() const { return run_; }
     const CaptureHistory& history() const { return history_; }
+    const DeviceScale& scale() const { return scale_; }
 
   private:
     void setFrame(const Frame& frame) { overlay_.frame = frame; }
@@ -79,6 +89,7 @@ class CaptureSession {
 
     CaptureView& view_;
     QSizeF screen_;
+    DeviceScale scale_;
     DrawingSurface surface_;
     RunState run_;
     Overlay overlay_;

@@ -75,8 +75,8 @@ AnnotationTool& CaptureSession::tool() {
 }
 
 ToolContext CaptureSession::toolContext() {
-    return ToolContext{surface_, colour_, view_, lastTextSize_,
-                       QPointF(run_.StrokeX, run_.StrokeY)};
+    const QPointF start(run_.StrokeX, run_.StrokeY);
+    return ToolContext{surface_, scale_, colour_, view_, lastTextSize_, start};
 }
 
 QPointF CaptureSession::strokeEnd(float X, float Y) const {

@@ -9,35 +9,47 @@ namespace chromadeck::platform {
 
 namespace {
 
-// The capture works in logical pixels, so that picture and cursor coordinates agree. A
-// null image here is memory refused, which the caller says as such.
-QImage inLogicalPixels(QImage image, QSize logical) {
-    if (image.size() != logical && !logical.isEmpty())
-        image = image.scaled(logical, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+// The capture keeps the screen's own pixels, `ratio` of them to a logical pixel each way,
+// so that a dense screen's copy is as sharp as the screen. A null image here is memory
+// refused, which the caller says as such.
+QImage atDevicePixels(QImage image, qreal ratio) {
     image = image.convertToFormat(QImage::Format_RGB32);
     if (image.isNull()) return QImage();
-    image.setDevicePixelRatio(1.0);
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
 std::optional<QImage> grabX(QScreen& screen) {
-    const QPixmap pixels = screen.grabWindow(0);
+    // A grab of the whole display counts from the screen's own corner under xcb, but from
+    // the virtual desktop's on Qt's headless platform; either way it runs to the screen's
+    // far edges.
+    const bool fromDesktop = QGuiApplication::platformName() == QLatin1String("offscreen");
+    const QPoint from = fromDesktop ? screen.geometry().topLeft() : QPoint();
+    const QPixmap pixels = screen.grabWindow(0, from.x(), from.y());
     if (pixels.isNull()) return std::nullopt;
-    return inLogicalPixels(pixels.toImage(), screen.geometry().size());
+    return atDevicePixels(pixels.toImage(), screen.devicePixelRatio());
 }
 
-// The portal pictures the whole desktop at its own scale; the primary screen's part of it
-// is cut out where the picture has the desktop's proportions.
+// The portal pictures the whole desktop at its own pixels; the primary screen's part of
+// it is cut out, at those pixels, where the picture has the desktop's proportions.
 QImage primaryPart(const QImage& desktop, const QScreen& screen) {
     const QRect all = screen.virtualGeometry();
+    if (all.isEmpty()) return atDevicePixels(desktop, screen.devicePixelRatio());
     const QRect primary = screen.geometry().translated(-all.topLeft());
-    if (all.isEmpty() || primary == QRect(QPoint(), all.size())) return desktop;
     const qreal sx = desktop.width() / qreal(all.width());
     const qreal sy = desktop.height() / qreal(all.height());
-    if (qAbs(sx - sy) > 0.01) return desktop;
-    return desktop.copy(
-        QRectF(primary.x() * sx, primary.y() * sy, primary.width() * sx, primary.height() * sy)
-            .toAlignedRect());
+    if (qAbs(sx - sy) > 0.01) {
+        // A picture of some other shape can only be stretched over the screen.
+        const qreal ratio = screen.devicePixelRatio();
+        const QSize device = (QSizeF(primary.size()) * ratio).toSize();
+        return atDevicePixels(
+            desktop.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), ratio);
+    }
+    if (primary == QRect(QPoint(), all.size())) return atDevicePixels(desktop, sx);
+    return atDevicePixels(desktop.copy(QRectF(primary.x() * sx, primary.y() * sy,
+                                              primary.width() * sx, primary.height() * sy)
+                                           .toAlignedRect()),
+                          sx);
 }
 
 // XWayland hands X clients black where it has nothing to show them.
@@ -53,9 +65,9 @@ bool allBlack(const QImage& image) {
 
 }  // namespace
 
-QSize QtScreen::sizePixels() const {
+QRect QtScreen::geometry() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize();
+    return screen ? screen->geometry() : QRect();
 }
 
 QRect QtScreen::availableGeometry() const {
@@ -74,8 +86,7 @@ std::optional<QImage> QtScreen::grab() {
 std::optional<QImage> QtScreen::grabWayland(QScreen& screen) {
     const PortalShot shot = PortalScreenshot(route_.portalBus, route_.portalAnswerTime).take();
     std::optional<QImage> picture = shot.picture;
-    if (picture && !picture->isNull())
-        picture = inLogicalPixels(primaryPart(*picture, screen), screen.geometry().size());
+    if (picture && !picture->isNull()) picture = primaryPart(*picture, screen);
     // Without a portal an XWayland grab may still see the desktop (a rootful XWayland).
     const bool fromPortal = picture.has_value();
     if (!picture && QGuiApplication::platformName() == QLatin1String("xcb"))

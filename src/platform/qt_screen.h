@@ -24,12 +24,12 @@ class QtScreen : public Screen {
   public:
     explicit QtScreen(GrabRoute route = {}) : route_(std::move(route)) {}
 
-    QSize sizePixels() const override;
+    QRect geometry() const override;
     QRect availableGeometry() const override;
-    // The whole primary screen, sizePixels() large (a dense screen's copy is scaled to
-    // logical pixels, so picture and cursor coordinates agree). Under X11 an X grab; under
-    // Wayland the desktop portal, then an XWayland grab. Nothing when neither gives a
-    // picture, or when a Wayland session hands out an all-black one.
+    // The whole primary screen at its device pixels, wherever it lies in the virtual
+    // desktop. Under X11 an X grab; under Wayland the desktop portal, then an XWayland grab.
+    // Nothing when neither gives a picture, or when a Wayland session hands out an
+    // all-black one.
     std::optional<QImage> grab() override;
     QString grabRefusal() const override { return refusal_; }
     QPoint cursorPos() const override;

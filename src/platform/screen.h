@@ -24,16 +24,22 @@ class Screen {
     double Width() const { return sizePixels().width() * double(kTwipsPerPixel); }
     double Height() const { return sizePixels().height() * double(kTwipsPerPixel); }
 
-    virtual QSize sizePixels() const = 0;
+    // Where the primary screen lies in the virtual desktop, in logical pixels. It need not
+    // start at (0, 0): another screen may lie left of or above it.
+    virtual QRect geometry() const = 0;
+    QSize sizePixels() const { return geometry().size(); }
     // The part of the desktop that windows may take: the primary screen less the
     // desktop's own panels and docks, in desktop pixels.
     virtual QRect availableGeometry() const = 0;
-    // A pixel copy of the whole primary screen; nothing when the platform refuses, a null
-    // image when the memory for the copy cannot be had.
+    // A pixel copy of the whole primary screen at the screen's own pixels: on a dense
+    // screen more than one per logical pixel, as the picture's devicePixelRatio() says.
+    // Nothing when the platform refuses, a null image when the memory for the copy cannot
+    // be had.
     virtual std::optional<QImage> grab() = 0;
     // Why the last grab() gave nothing, in words for the user; empty when the platform
     // gives no reason of its own.
     virtual QString grabRefusal() const { return {}; }
+    // In the virtual desktop's logical pixels.
     virtual QPoint cursorPos() const = 0;
 
     // The screen-wide pointer; any code but Default overrides every window's own cursor.

@@ -65,10 +65,12 @@ class RecordingMessageBox : public MessageBox {
 class ScriptedScreen : public Screen {
   public:
     QSize size{1920, 1080};
+    QPoint position;  // the top-left corner in the virtual desktop
     // The part windows may take; unset, the whole screen.
     std::optional<QRect> available;
     QPoint cursor;
-    // What grab() hands out; unset, a white picture of `size`.
+    // What grab() hands out, its devicePixelRatio() included (a dense screen's picture
+    // is larger than `size`); unset, a white picture of `size`.
     std::optional<QImage> picture;
     // Set to make grab() fail as on a platform that keeps the screen to itself.
     bool refuseGrab = false;
@@ -77,8 +79,8 @@ class ScriptedScreen : public Screen {
     int grabCount = 0;
     std::vector<CursorCode> pointerCodes;  // every code set, in order
 
-    QSize sizePixels() const override { return size; }
-    QRect availableGeometry() const override { return available.value_or(QRect(QPoint(), size)); }
+    QRect geometry() const override { return QRect(position, size); }
+    QRect availableGeometry() const override { return available.value_or(geometry()); }
     std::optional<QImage> grab() override;
     QString grabRefusal() const override { return refuseGrab ? refusal : QString(); }
     QPoint cursorPos() const override { return cursor; }

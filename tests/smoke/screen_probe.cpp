@@ -1,7 +1,8 @@
 // Screen probe for the smoke test: grabs one rectangle of the primary X
 // screen, prints a hash of its pixels and, when given a file name, saves
 // the rectangle as a PNG so a failed run can be looked at. With --clipboard it
-// prints the size of the picture on the X clipboard instead ("none" for none).
+// prints the size and the hash of the picture on the X clipboard instead ("none"
+// for none).
 //
 //   screen_probe X Y WIDTH HEIGHT [OUT.png]
 //   screen_probe --clipboard
@@ -21,6 +22,17 @@ int fail(const char* what) {
     return 2;
 }
 
+// RGB32 fixes the unused byte at 0xff, so equal pictures hash equal.
+QByteArray pixelHash(const QImage& picture) {
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int row = 0; row < image.height(); ++row) {
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(image.constScanLine(row)),
+                                    qsizetype(image.width()) * 4));
+    }
+    return hash.result().toHex();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -33,7 +45,8 @@ int main(int argc, char** argv) {
         if (picture.isNull())
             std::printf("none\n");
         else
-            std::printf("%dx%d\n", picture.width(), picture.height());
+            std::printf("%dx%d %s\n", picture.width(), picture.height(),
+                        pixelHash(picture).constData());
         return 0;
     }
     if (args.size() != 5 && args.size() != 6) return fail("usage: X Y WIDTH HEIGHT [OUT.png]");
@@ -49,17 +62,9 @@ int main(int argc, char** argv) {
 
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return fail("no screen");
-    // RGB32 fixes the unused byte at 0xff, so equal pictures hash equal.
-    const QImage image =
-        screen->grabWindow(0, x, y, width, height).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = screen->grabWindow(0, x, y, width, height).toImage();
     if (image.size() != QSize(width, height)) return fail("the rectangle is not on the screen");
-
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    for (int row = 0; row < image.height(); ++row) {
-        hash.addData(QByteArrayView(reinterpret_cast<const char*>(image.constScanLine(row)),
-                                    qsizetype(image.width()) * 4));
-    }
-    std::printf("%s\n", hash.result().toHex().constData());
+    std::printf("%s\n", pixelHash(image).constData());
 
     if (args.size() == 6 && !image.save(args[5], "PNG")) return fail("could not write the PNG");
     return 0;

@@ -4,8 +4,9 @@
 # screen capture from the menu bar, checks it shows the grabbed screen, and
 # closes it with Esc; copies a captured region; opens the text size list; runs
 # "chromadeck --capture" and pastes its copy with xclip after its window closed;
-# reaches the panel's lowest button in a short window; and last ends the program
-# from its File menu, passing only on a clean exit (no leak report under ASan).
+# reaches the panel's lowest button in a short window; and ends the program from
+# its File menu, passing only on a clean exit (no leak report under ASan). Last it
+# copies a region once more with the program at 200 % (QT_SCALE_FACTOR=2).
 #   smoke_test.sh CHROMADECK SCREEN_PROBE
 # Screenshots of the region before and after the click are left in the
 # current directory as smoke-before.png and smoke-after.png.
@@ -194,7 +195,7 @@ for _ in $(seq 40); do
 done
 [[ -z "$(capture_windows)" ]] || fail "copy and exit did not close the capture window"
 clipboard="$("$probe" --clipboard)"
-[[ "$clipboard" == "200x150" ]] ||
+[[ "${clipboard%% *}" == "200x150" ]] ||
     fail "the clipboard holds '$clipboard' after copying a 200x150 region"
 require_running "after copying a capture"
 
@@ -329,6 +330,49 @@ status=0
 wait "$app_pid" || status=$?
 app_pid=""
 ((status == 0)) || fail "chromadeck exited with status $status after 关闭"
+# Last, a screen at 200 %: the program again with QT_SCALE_FACTOR=2, where window
+# pixels are two device pixels each way. A 200 x 150 region copied from the capture
+# must be 400 x 300 on the clipboard and hold the screen's own pixels there. xdotool
+# and the probe count device pixels: the menu entry at (200, 20), the region from
+# (200, 200), its "复制退出" button at twice (285, 267) (see above).
+QT_SCALE_FACTOR=2 "$app" >"$tmp/app.log" 2>&1 &
+app_pid=$!
+ids=""
+for _ in $(seq 60); do
+    require_running "at 200 % before showing its window"
+    ids="$(timeout 1 xdotool search --sync --onlyvisible --name '^Chromadeck2\.0')" && break
+done
+[[ -n "$ids" ]] || fail "no window appeared at 200 % within 60 s"
+window="${ids%%$'\n'*}"
+sleep 1
+screen_before="$("$probe" 200 200 400 300)"
+xdotool mousemove --window "$window" 200 20 click 1
+capture=""
+for _ in $(seq 40); do
+    sleep 0.25
+    require_running "after choosing the screen capture at 200 %"
+    capture="$(capture_windows)"
+    [[ -n "$capture" ]] && break
+done
+[[ -n "$capture" ]] || fail "choosing 截屏 at 200 % opened no full-screen capture window"
+sleep 0.5
+xdotool mousemove 200 200 mousedown 1 mousemove 400 400 mousemove 600 500 mouseup 1
+sleep 0.5
+xdotool mousemove 570 534 click 1
+for _ in $(seq 40); do
+    sleep 0.25
+    [[ -z "$(capture_windows)" ]] && break
+done
+[[ -z "$(capture_windows)" ]] || fail "copy and exit at 200 % did not close the capture window"
+clipboard="$("$probe" --clipboard)"
+[[ "$clipboard" == "400x300 $screen_before" ]] ||
+    fail "at 200 % the clipboard holds '$clipboard' after copying a 200x150 region;" \
+        "the screen there was 400x300 $screen_before"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
 echo "Smoke test passed: drawing on the canvas, a screen capture opened and closed, a"
 echo "captured 200x150 region copied to the clipboard, the size list opened, the panel"
-echo "scrolled in a short window and a clean exit, all in the real window."
+echo "scrolled in a short window and a clean exit, all in the real window; at 200 % the"
+echo "copied region has the screen's own 400x300 pixels."
