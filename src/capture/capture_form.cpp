@@ -20,6 +20,22 @@ constexpr float kToolbarHeight = 26;
 constexpr float kPanelHeight = 560.0f / platform::kTwipsPerPixel;
 constexpr RgbColor kSelectionColour = RGB(0, 122, 236);
 
+// The pixel an arrow key moves by; none for any other key.
+QPoint arrowStep(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return {-1, 0};
+        case Qt::Key_Right:
+            return {1, 0};
+        case Qt::Key_Up:
+            return {0, -1};
+        case Qt::Key_Down:
+            return {0, 1};
+        default:
+            return {};
+    }
+}
+
 Canvas* newBar(QWidget* parent, const char* name) {
     auto* bar = new Canvas(parent);
     bar->setObjectName(QString::fromUtf8(name));
@@ -213,11 +229,38 @@ bool CaptureForm::eventFilter(QObject* watched, QEvent* event) {
 
     auto* key = static_cast<QKeyEvent*>(event);
     Form_KeyDown(key->key(), shiftCode(key->modifiers()));
-    return key->key() == Qt::Key_Escape;
+    if (key->key() == Qt::Key_Escape) return true;
+    // While a text field takes typing (the text tool's box, the size), other keys are its.
+    if (qobject_cast<QLineEdit*>(first)) return false;
+    return actOnKey(key->key(), shiftCode(key->modifiers()));
 }
 
 void CaptureForm::Form_KeyDown(int KeyCode, int) {
     if (KeyCode == Qt::Key_Escape) Unload();
+}
+
+bool CaptureForm::actOnKey(int key, int shift) {
+    if (!session_) return false;
+    constexpr int kShift = 1, kCtrl = 2;
+    const bool ctrl = shift & kCtrl, shifted = shift & kShift;
+    const bool fixed = session_->regionFixed();
+    if (fixed && ((key == Qt::Key_Return || key == Qt::Key_Enter) && !ctrl)) {
+        copyAndExit();
+    } else if (fixed && ctrl && key == Qt::Key_C) {
+        copyAndExit();
+    } else if (fixed && ctrl && key == Qt::Key_S) {
+        saveAndExit();
+    } else if (ctrl && key == Qt::Key_Z) {
+        Image2_Click(int(shifted ? ToolbarButton::Redo : ToolbarButton::Undo));
+    } else if (ctrl && key == Qt::Key_Y) {
+        Image2_Click(int(ToolbarButton::Redo));
+    } else if (const QPoint step = arrowStep(key); !step.isNull() && !ctrl) {
+        session_->nudgeRegion(step.x(), step.y(), shifted);
+        present();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void CaptureForm::closeEvent(QCloseEvent* event) {

@@ -79,6 +79,8 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
 
     // ---- handlers; positions in window pixels, buttons 1 left, 2 right, 4 middle
     void Form_KeyDown(int KeyCode, int Shift);
+    // The keys beyond Esc: copy, save, undo, redo and the arrows. False when not one.
+    bool actOnKey(int key, int shift);
     void Form_MouseDown(int Button, int Shift, float X, float Y);
     void Form_MouseMove(int Button, int Shift, float X, float Y);
     void Form_MouseUp(int Button, int Shift, float X, float Y);

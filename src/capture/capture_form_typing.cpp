@@ -52,8 +52,11 @@ QPoint CaptureForm::typingBoxAt() const {
 }
 
 void CaptureForm::closeTypingBox() {
+    const bool typing = TextEdit->hasFocus();
     TextEdit->hide();
     TextEdit->setText(QString());
+    // The keys go back to the window (Enter copies), not to the next field in line.
+    if (typing) setFocus();
 }
 
 // The box grows with its text and never shrinks while it is open.

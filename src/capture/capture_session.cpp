@@ -2,6 +2,8 @@
 // resize handles, and when the toolbar shows beside it.
 #include "capture_session.h"
 
+#include <algorithm>
+
 namespace chromadeck::capture {
 
 CaptureSession::CaptureSession(CaptureView& view, QSizeF screen, HistoryLimits limits)
@@ -118,6 +120,28 @@ CaptureSession::Next CaptureSession::mouseUp(int Button, float X, float Y) {
 
 bool CaptureSession::doubleClickCopies() const {
     return PtInRect(run_.HitRect, toLongClamped(run_.PressX), toLongClamped(run_.PressY));
+}
+
+// ---- the keys
+
+bool CaptureSession::regionFixed() const {
+    return run_.SelMode == SelectionMode::Move && frame().Width > 0 && frame().Height > 0;
+}
+
+void CaptureSession::nudgeRegion(int dx, int dy, bool edges) {
+    if (!regionFixed() || run_.Drawing) return;
+    Frame f = frame();
+    if (edges) {
+        const float screenWidth = float(screen_.width()), screenHeight = float(screen_.height());
+        f.Width = std::clamp(f.Width + float(dx), 1.0f, std::max(1.0f, screenWidth - f.Left));
+        f.Height = std::clamp(f.Height + float(dy), 1.0f, std::max(1.0f, screenHeight - f.Top));
+    } else {
+        f = movedFrame(f, QPointF(f.Left, f.Top), QPointF(0, 0), float(dx), float(dy), screen_);
+    }
+    setFrame(f);
+    run_.OriginX = f.Left;
+    run_.OriginY = f.Top;
+    showSelection();
 }
 
 // ---- the handles

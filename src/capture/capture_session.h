@@ -47,6 +47,13 @@ class CaptureSession {
     void handleMove(int index, QPoint cursor);
     void handleUp();
 
+    // ---- the keys
+    // Whether a region is fixed: copy, save and the arrow keys act on it.
+    bool regionFixed() const;
+    // Moves the fixed region by (dx, dy) pixels, or with `edges` its right and bottom
+    // edges, kept on the screen as a drag keeps it and never smaller than a pixel.
+    void nudgeRegion(int dx, int dy, bool edges);
+
     // ---- the toolbar buttons that stay in the run: undo, redo and the tools
     void pressButton(ToolbarButton button);
     // After an annotation is drawn into the persistent image: it becomes part of the

@@ -69,6 +69,7 @@ class CaptureToolsTest : public QObject {
     void panelGoesAboveTheToolbarNearTheBottom();
     void paletteBordersAndReleaseColour();
     void comboListToggles();
+    void keysMoveUndoAndCopy();
     void strokeOutsideEndsOnTheBorder();
     void clickWithoutMovementStillTakesASnapshot();
     void previewVanishesAndOneShapeIsKept();
@@ -187,6 +188,57 @@ void CaptureToolsTest::comboListToggles() {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(twenty).center());
     QTRY_VERIFY(!list->isVisible());
     QCOMPARE(f.Text1->text(), QStringLiteral("20"));
+}
+
+void CaptureToolsTest::keysMoveUndoAndCopy() {
+    Capture c;
+    CaptureForm& f = c.withRegion();
+    const auto frame = [&] { return f.session().frame(); };
+    QTest::keyClick(&f, Qt::Key_Right);
+    QTest::keyClick(&f, Qt::Key_Down);
+    QCOMPARE(frame().Left, 101.0f);
+    QCOMPARE(frame().Top, 101.0f);
+    QTest::keyClick(&f, Qt::Key_Left, Qt::ShiftModifier);  // the right edge in
+    QTest::keyClick(&f, Qt::Key_Down, Qt::ShiftModifier);  // the bottom edge out
+    QCOMPARE(frame().Width, 399.0f);
+    QCOMPARE(frame().Height, 301.0f);
+    QCOMPARE(f.Shape1->geometry(), QRect(101, 101, 399, 301));  // the frame follows
+    for (int i = 0; i < 200; ++i) QTest::keyClick(&f, Qt::Key_Up);
+    QCOMPARE(frame().Top, 0.0f);  // kept on the screen, as a drag keeps it
+
+    // Undo and redo, as the toolbar's buttons.
+    click(f, 7);
+    const QImage bare = picture(f);
+    drag(&f, {200, 200}, {300, 250});
+    const QImage drawn = picture(f);
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(picture(f), bare);
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(picture(f), drawn);
+    QTest::keyClick(&f, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&f, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(picture(f), drawn);
+
+    // The text box keeps its keys: Enter and the arrows edit the text.
+    click(f, 5);
+    QTest::mouseClick(&f, Qt::LeftButton, {}, {150, 150});
+    QVERIFY(f.TextEdit->hasFocus());
+    QTest::keyClicks(f.TextEdit, "ab");
+    QTest::keyClick(f.TextEdit, Qt::Key_Left);
+    QTest::keyClick(f.TextEdit, Qt::Key_Return);
+    QTest::keyClick(f.TextEdit, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(f.TextEdit->cursorPosition(), 1);
+    QCOMPARE(frame().Left, 101.0f);
+    QVERIFY(f.isOpen());
+    QVERIFY(c.services.clipboard.copies.empty());
+
+    // Enter copies the region, with what was drawn on it, and closes.
+    QTest::mouseClick(&f, Qt::LeftButton, {}, {700, 700});
+    QCOMPARE(QApplication::focusWidget(), &f);  // the keys are the window's again
+    QTest::keyClick(&f, Qt::Key_Return);
+    QVERIFY(!f.isOpen());
+    QCOMPARE(c.services.clipboard.copies.size(), size_t(1));
+    QCOMPARE(c.services.clipboard.copies.back().size(), QSize(399, 301));
 }
 
 void CaptureToolsTest::strokeOutsideEndsOnTheBorder() {
