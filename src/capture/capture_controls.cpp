@@ -4,6 +4,7 @@
 #include "selection_rules.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <algorithm>
 
 namespace chromadeck::capture {
@@ -34,11 +35,18 @@ void Site::apply() {
     widget_->setGeometry(x0, y0, std::max<Long>(0, x1 - x0), std::max<Long>(0, y1 - y0));
 }
 
-HandleImage::HandleImage(int index, QWidget* parent) : QWidget(parent), index_(index) {
+HandleImage::HandleImage(int index, QWidget* parent, QColor mark)
+    : QWidget(parent), index_(index), mark_(mark) {
     setObjectName(QStringLiteral("Image1_%1").arg(index));
     // Hovering must reach the handle too: its move sets the screen cursor.
     setMouseTracking(true);
     platform::applyMousePointer(this, kHandleCursor[size_t(index)]);
+}
+
+void HandleImage::paintEvent(QPaintEvent*) {
+    // A filled square over the whole hit area, so that a user sees where to grab; it is
+    // drawn on the window only, never into the picture that is copied.
+    QPainter(this).fillRect(rect(), mark_);
 }
 
 void HandleImage::mousePressEvent(QMouseEvent* event) {

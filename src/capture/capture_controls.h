@@ -2,6 +2,7 @@
 
 #include "canvas/mouse_codes.h"
 
+#include <QColor>
 #include <QWidget>
 
 // The capture window's own small controls: a placement that keeps Single positions, and
@@ -41,7 +42,8 @@ class Site {
 class HandleImage : public QWidget {
     Q_OBJECT
   public:
-    HandleImage(int index, QWidget* parent);
+    // `mark` is the colour of the small square that shows where the handle is.
+    HandleImage(int index, QWidget* parent, QColor mark);
 
   signals:
     void MouseDown(int index, int button, int shift, float x, float y);
@@ -52,9 +54,11 @@ class HandleImage : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     int index_;
+    QColor mark_;
 };
 
 // A toolbar button `Image2` (i): a 16 x 16 icon with a tooltip. It reports pointer moves

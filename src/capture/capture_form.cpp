@@ -94,7 +94,7 @@ void CaptureForm::buildControls() {
     Shape1At = Site(Shape1, 0, 0);
 
     for (int i = 0; i < 8; ++i) {
-        Image1[size_t(i)] = new HandleImage(i, this);
+        Image1[size_t(i)] = new HandleImage(i, this, kSelectionColour.toQColor());
         Image1[size_t(i)]->hide();
         Image1At[size_t(i)] = Site(Image1[size_t(i)], kHandleSize, kHandleSize);
     }

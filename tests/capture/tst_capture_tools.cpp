@@ -194,6 +194,11 @@ void CaptureToolsTest::keysMoveUndoAndCopy() {
     Capture c;
     CaptureForm& f = c.withRegion();
     const auto frame = [&] { return f.session().frame(); };
+    // The handles show as squares in the frame's colour; never in what is copied.
+    const QRgb handleColour = qRgb(0, 122, 236);
+    const QImage shown = f.grab().toImage();
+    for (const HandleImage* handle : f.Image1)
+        QCOMPARE(shown.pixel(handle->geometry().center()), handleColour);
     QTest::keyClick(&f, Qt::Key_Right);
     QTest::keyClick(&f, Qt::Key_Down);
     QCOMPARE(frame().Left, 101.0f);
@@ -238,7 +243,9 @@ void CaptureToolsTest::keysMoveUndoAndCopy() {
     QTest::keyClick(&f, Qt::Key_Return);
     QVERIFY(!f.isOpen());
     QCOMPARE(c.services.clipboard.copies.size(), size_t(1));
-    QCOMPARE(c.services.clipboard.copies.back().size(), QSize(399, 301));
+    const QImage copied = c.services.clipboard.copies.back();
+    QCOMPARE(copied.size(), QSize(399, 301));
+    QVERIFY(copied.pixel(0, 0) != handleColour && copied.pixel(398, 300) != handleColour);
 }
 
 void CaptureToolsTest::strokeOutsideEndsOnTheBorder() {
