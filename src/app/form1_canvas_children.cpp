@@ -94,7 +94,7 @@ void Form1::buildCanvasChildren() {
     Text5->hide();
 
     Picture3 = new Canvas(Picture1);
-    setUpFloatingPicture(Picture3, "Picture3", twipsRect(12300, 30, 5205, 2475), 1);
+    setUpFloatingPicture(Picture3, "Picture3", twipsRect(12330, 60, 5205, 2475), 1);
     Picture3->setPicture(app::smallSamplePicture());
 
     Picture2 = new Canvas(Picture1);

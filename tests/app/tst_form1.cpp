@@ -227,7 +227,7 @@ void TestForm1::controlsAreNamedPlacedAndCaptioned() {
         {f.Label18, "Label18", f.Picture1, f.Label18->text(), px(30, 0, 7815, 2625)},
         {f.Command7, "Command7", f.Picture1, "关闭帮助", px(6090, 2190, 1095, 375)},
         // Picture3 sized itself to its 343 x 161 picture and its border.
-        {f.Picture3, "Picture3", f.Picture1, "", QRect(820, 2, 347, 165)},
+        {f.Picture3, "Picture3", f.Picture1, "", QRect(822, 4, 347, 165)},
         {f.Picture2, "Picture2", f.Picture1, "", px(9600, 3660, 7935, 7545)},
     };
     for (const auto& row : table) {
@@ -477,8 +477,8 @@ void TestForm1::canvasChildrenStandInsideTheBorder() {
     };
 
     // Counted from inside the canvas's two-pixel border: the sticker designed at
-    // (820, 2) stands at (822, 4), the help panel two pixels below the top edge.
-    QCOMPARE(f.Picture3->pos(), QPoint(822, 4));
+    // (822, 4) stands at (824, 6), the help panel two pixels below the top edge.
+    QCOMPARE(f.Picture3->pos(), QPoint(824, 6));
     QCOMPARE(f.Label18->pos(), QPoint(4, 2));
     f.Label18->show();
     f.Command10->click();
@@ -490,14 +490,14 @@ void TestForm1::canvasChildrenStandInsideTheBorder() {
     }
     // The sticker shows all of its picture inside its own border.
     const QImage sticker = f.Picture3->surface().Picture();
-    QCOMPARE(picture.copy(QRect(QPoint(824, 6), sticker.size())), sticker);
-    QCOMPARE(picture.pixel(822 + 346, 100), qRgb(255, 255, 255));
-    QCOMPARE(picture.pixel(822 + 347, 100), canvas.surface().Image().pixel(822 + 347 - 2, 98));
+    QCOMPARE(picture.copy(QRect(QPoint(826, 8), sticker.size())), sticker);
+    QCOMPARE(picture.pixel(824 + 346, 100), qRgb(255, 255, 255));
+    QCOMPARE(picture.pixel(824 + 347, 100), canvas.surface().Image().pixel(824 + 347 - 2, 98));
 
     // A drag reads the place back from inside the border too, and goes on from there.
     dragSticker(QPoint(30, 20));
-    QCOMPARE(clientGeometry(f.Picture3).topLeft(), QPoint(850, 22));
-    QCOMPARE(f.Picture3->pos(), QPoint(852, 24));
+    QCOMPARE(clientGeometry(f.Picture3).topLeft(), QPoint(852, 24));
+    QCOMPARE(f.Picture3->pos(), QPoint(854, 26));
     // Far past the corner it stops on the last pixel of the drawing area, and what hangs
     // over the border or beyond is not shown: the border stays as it was.
     dragSticker(QPoint(5000, 5000));
