@@ -49,4 +49,15 @@ manual="$(man -l "$usr/share/man/man1/chromadeck.1.gz" 2>&1)" || fail "man -l: $
 
 version="$("$usr/bin/chromadeck" --version)" || fail "the installed program does not run"
 [[ "$version" == "Chromadeck 2.0"* ]] || fail "--version printed '$version'"
-echo "Installed into a DESTDIR: validators pass, icons, manual, about page and program in place."
+# The command line answers without a display, with the exit status a script can read.
+help="$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/chromadeck" --help)" || fail "--help failed"
+[[ "$help" == *"--capture"* && "$help" == *"--delay"* ]] || fail "--help printed '$help'"
+for bad in "--capture --delay 61" "--capture --delay soon" "--delay 3" "--no-such-option"; do
+    status=0
+    # shellcheck disable=SC2086 # the words of $bad are separate arguments
+    error="$("$usr/bin/chromadeck" $bad 2>&1 >/dev/null)" || status=$?
+    ((status == 2)) || fail "chromadeck $bad ended with status $status, not 2"
+    [[ "$error" == *"Usage:"* ]] || fail "chromadeck $bad printed no usage: $error"
+done
+echo "Installed into a DESTDIR: validators pass, icons, manual, about page and program in place;"
+echo "the command line prints its help and refuses bad options with status 2."
