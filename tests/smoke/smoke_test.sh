@@ -150,50 +150,57 @@ capture_windows() {
     done
     return 0
 }
+
+# wait_capture_open WHAT: waits up to 10 s for the capture window; fails naming WHAT.
+wait_capture_open() {
+    capture=""
+    for _ in $(seq 40); do
+        sleep 0.25
+        require_running "after $1"
+        capture="$(capture_windows)"
+        [[ -n "$capture" ]] && break
+    done
+    [[ -n "$capture" ]] || fail "$1 opened no full-screen capture window within 10 s"
+    sleep 0.5
+}
+
+# wait_capture_closed WHAT: waits up to 10 s for no capture window; fails naming WHAT.
+wait_capture_closed() {
+    for _ in $(seq 40); do
+        sleep 0.25
+        [[ -z "$(capture_windows)" ]] && break
+    done
+    [[ -z "$(capture_windows)" ]] || fail "$1 did not close the capture window"
+}
+
+# The region most steps use: 200 x 150 from (300, 300). Its toolbar sits right-aligned
+# 4 px below it (left 300 + 200 - 241 = 259, top 454); "复制退出", the last button, is
+# 218 px in and 5 px down, 16 px square.
+select_region() {
+    xdotool mousemove 300 300 mousedown 1 mousemove 400 380 mousemove 500 450 mouseup 1
+    sleep 0.5
+}
+press_copy_and_exit() {
+    xdotool mousemove $((259 + 218 + 8)) $((454 + 5 + 8)) click 1
+}
 drawn="$(grab)"
 xdotool mousemove --window "$window" 100 10 click 1
-capture=""
-for _ in $(seq 40); do
-    sleep 0.25
-    require_running "after choosing the screen capture"
-    capture="$(capture_windows)"
-    [[ -n "$capture" ]] && break
-done
-[[ -n "$capture" ]] || fail "choosing 截屏 opened no full-screen capture window within 10 s"
-sleep 0.5
+wait_capture_open "choosing 截屏"
 # The frozen picture shows the canvas as it was: the same pixels as before the capture.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [[ "$(grab smoke-capture.png)" == "$drawn" ]] ||
     fail "the capture window does not show the grabbed screen (see smoke-capture.png in $PWD)"
 xdotool key Escape
-for _ in $(seq 40); do
-    sleep 0.25
-    [[ -z "$(capture_windows)" ]] && break
-done
-[[ -z "$(capture_windows)" ]] || fail "Esc did not close the capture window"
+wait_capture_closed "Esc"
 require_running "after the screen capture"
 
-# A second capture: drag out a 200 x 150 region from (300, 300), then "复制退出", the
-# last toolbar button. The toolbar sits right-aligned 4 px below the region (left
-# 300 + 200 - 241 = 259, top 454); the button is 218 px in and 5 px down, 16 px square.
+# A second capture: the usual region, then "复制退出".
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove --window "$window" 100 10 click 1
-capture=""
-for _ in $(seq 40); do
-    sleep 0.25
-    capture="$(capture_windows)"
-    [[ -n "$capture" ]] && break
-done
-[[ -n "$capture" ]] || fail "the second capture window did not open"
-sleep 0.5
-xdotool mousemove 300 300 mousedown 1 mousemove 400 380 mousemove 500 450 mouseup 1
-sleep 0.5
-xdotool mousemove $((259 + 218 + 8)) $((454 + 5 + 8)) click 1
-for _ in $(seq 40); do
-    sleep 0.25
-    [[ -z "$(capture_windows)" ]] && break
-done
-[[ -z "$(capture_windows)" ]] || fail "copy and exit did not close the capture window"
+wait_capture_open "the second 截屏"
+select_region
+press_copy_and_exit
+wait_capture_closed "copy and exit"
 clipboard="$("$probe" --clipboard)"
 [[ "${clipboard%% *}" == "200x150" ]] ||
     fail "the clipboard holds '$clipboard' after copying a 200x150 region"
@@ -204,16 +211,8 @@ require_running "after copying a capture"
 # With the same region the text tool is the toolbar's third button (324, 467) and
 # the picker's arrow sits at (324, 502), the list opening below it.
 xdotool mousemove --window "$window" 100 10 click 1
-capture=""
-for _ in $(seq 40); do
-    sleep 0.25
-    capture="$(capture_windows)"
-    [[ -n "$capture" ]] && break
-done
-[[ -n "$capture" ]] || fail "the third capture window did not open"
-sleep 0.5
-xdotool mousemove 300 300 mousedown 1 mousemove 400 380 mousemove 500 450 mouseup 1
-sleep 0.5
+wait_capture_open "the third 截屏"
+select_region
 xdotool mousemove 324 467 click 1
 sleep 0.5
 under_picker() { "$probe" 280 520 50 120 "$@"; }
@@ -225,11 +224,7 @@ sleep 1
 xdotool key Escape
 sleep 0.5
 xdotool key Escape
-for _ in $(seq 40); do
-    sleep 0.25
-    [[ -z "$(capture_windows)" ]] && break
-done
-[[ -z "$(capture_windows)" ]] || fail "Esc did not close the third capture window"
+wait_capture_closed "Esc after the size list"
 require_running "after the size picker"
 
 # The Print key's command: "chromadeck --capture" opens the capture window alone,
@@ -240,14 +235,7 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 drawn="$(grab)"
 "$app" --capture >"$tmp/capture-only.log" 2>&1 &
 capture_pid=$!
-capture=""
-for _ in $(seq 40); do
-    sleep 0.25
-    capture="$(capture_windows)"
-    [[ -n "$capture" ]] && break
-done
-[[ -n "$capture" ]] || fail "chromadeck --capture opened no full-screen capture window"
-sleep 0.5
+wait_capture_open "chromadeck --capture"
 [[ "$(xdotool search --onlyvisible --name '^Chromadeck2\.0')" == "$only_main_window" ]] ||
     fail "chromadeck --capture showed a main window"
 [[ "$(grab smoke-capture-only.png)" == "$drawn" ]] ||
@@ -260,14 +248,9 @@ timeout 20 "$app" --capture 2>"$tmp/second.log" || second_status=$?
 
 # Its copy outlives the window: after "复制退出" the process serves the clipboard
 # with no window until another program takes the clipboard over.
-xdotool mousemove 300 300 mousedown 1 mousemove 400 380 mousemove 500 450 mouseup 1
-sleep 0.5
-xdotool mousemove $((259 + 218 + 8)) $((454 + 5 + 8)) click 1
-for _ in $(seq 40); do
-    sleep 0.25
-    [[ -z "$(capture_windows)" ]] && break
-done
-[[ -z "$(capture_windows)" ]] || fail "copy and exit did not close the --capture window"
+select_region
+press_copy_and_exit
+wait_capture_closed "copy and exit in chromadeck --capture"
 sleep 0.5
 kill -0 "$capture_pid" 2>/dev/null || fail "chromadeck --capture ended before its copy was pasted"
 xclip -selection clipboard -t image/png -o >"$tmp/pasted.png" ||
@@ -347,23 +330,11 @@ window="${ids%%$'\n'*}"
 sleep 1
 screen_before="$("$probe" 200 200 400 300)"
 xdotool mousemove --window "$window" 200 20 click 1
-capture=""
-for _ in $(seq 40); do
-    sleep 0.25
-    require_running "after choosing the screen capture at 200 %"
-    capture="$(capture_windows)"
-    [[ -n "$capture" ]] && break
-done
-[[ -n "$capture" ]] || fail "choosing 截屏 at 200 % opened no full-screen capture window"
-sleep 0.5
+wait_capture_open "choosing 截屏 at 200 %"
 xdotool mousemove 200 200 mousedown 1 mousemove 400 400 mousemove 600 500 mouseup 1
 sleep 0.5
 xdotool mousemove 570 534 click 1
-for _ in $(seq 40); do
-    sleep 0.25
-    [[ -z "$(capture_windows)" ]] && break
-done
-[[ -z "$(capture_windows)" ]] || fail "copy and exit at 200 % did not close the capture window"
+wait_capture_closed "copy and exit at 200 %"
 clipboard="$("$probe" --clipboard)"
 [[ "$clipboard" == "400x300 $screen_before" ]] ||
     fail "at 200 % the clipboard holds '$clipboard' after copying a 200x150 region;" \
