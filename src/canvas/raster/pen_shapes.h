@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nested_row.h"
 #include "spans.h"
 
 #include <cmath>
@@ -152,6 +153,29 @@ class BoxOutline {
             if (!left_.isEmpty()) sink(y, left_.first, left_.last);
             if (!right_.isEmpty()) sink(y, right_.first, right_.last);
         }
+    }
+
+    // Row y as one run less a hole (see nested_row.h), clipped like row(): nothing on rows
+    // the outline does not touch.
+    RowRun run(int y) const {
+        RowRun r;
+        if (!valid_ || y < first_ || y > last_) return r;
+        if (y < y1_ || y > y2_) {
+            const double dy = y < y1_ ? y1_ - y : y - y2_;
+            const double half = std::sqrt(std::max(0.0, h2_ - dy * dy));
+            if (!(x2_ + half > x1_ - half)) return r;
+            r.first = std::max(floorToInt(x1_ - half) + 1, clip_.left);
+            r.last = std::min(ceilToInt(x2_ + half) - 1, clip_.right - 1);
+        } else if (y - y1_ < h_ || y2_ - y < h_ || sidesMeet_) {
+            r.first = full_.first;
+            r.last = full_.last;
+        } else {
+            r.first = left_.first;
+            r.last = right_.last;
+            r.holeFirst = left_.last + 1;
+            r.holeLast = right_.first - 1;
+        }
+        return r;
     }
 
   private:

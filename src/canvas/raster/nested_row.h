@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QRgb>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+// One row of a stack of nested outlines (rings, box outlines), painted from the last one
+// drawn down so that every pixel is written once, however many outlines lie on it.
+namespace chromadeck::raster {
+
+// Whole pixels of v rounded down and up, without the library call floor and ceil make on
+// the baseline instruction set. Far-away values are first brought within +-2^30, beyond
+// any image, so that they stay as far outside it as they were.
+inline int floorToInt(double v) {
+    v = std::clamp(v, -1073741824.0, 1073741824.0);
+    const int t = static_cast<int>(v);
+    return t - (v < t);
+}
+inline int ceilToInt(double v) {
+    v = std::clamp(v, -1073741824.0, 1073741824.0);
+    const int t = static_cast<int>(v);
+    return t + (v > t);
+}
+
+// What one outline covers on one row: the pixels first..last less those of its hole,
+// holeFirst..holeLast, which it leaves untouched (no hole when holeFirst > holeLast).
+struct RowRun {
+    int first = 0, last = -1;
+    int holeFirst = 1, holeLast = 0;
+    bool hasHole() const { return holeFirst <= holeLast; }
+};
+
+// Outlines come from the top of the stack down. It serves stacks in which each
+// outline's run holds the runs of those below it and its hole holds their holes, as with
+// outlines drawn from the smallest to the largest about one centre. A pixel then shows
+// the topmost outline that covers it; going down the stack, what is still open is the
+// hole of the outline above, and each outline paints the open pixels outside its own.
+class NestedRow {
+  public:
+    struct Piece {
+        int first, last;
+        std::uint32_t colour;
+    };
+
+    // A fresh row: pixels left..right-1 open.
+    void start(int left, int right) {
+        openFirst_ = left;
+        openLast_ = right - 1;
+        pieces_.clear();
+    }
+    bool isOpen() const { return openFirst_ <= openLast_; }
+    // Whether the hole of `run` holds every open pixel: such an outline shows nothing.
+    bool holeHoldsOpen(const RowRun& run) const {
+        return run.holeFirst <= openFirst_ && run.holeLast >= openLast_;
+    }
+
+    // The next outline down: it paints its run outside its hole; its hole stays open.
+    void paint(const RowRun& run, QRgb colour) {
+        const std::uint32_t c = colour | 0xFF000000u;
+        if (!run.hasHole()) {
+            add(std::max(openFirst_, run.first), std::min(openLast_, run.last), c);
+            openFirst_ = 1;
+            openLast_ = 0;
+            return;
+        }
+        add(std::max(openFirst_, run.first), std::min({openLast_, run.last, run.holeFirst - 1}), c);
+        add(std::max({openFirst_, run.first, run.holeLast + 1}), std::min(openLast_, run.last), c);
+        openFirst_ = std::max(openFirst_, run.holeFirst);
+        openLast_ = std::min(openLast_, run.holeLast);
+    }
+    // Paints every pixel still open, as something that fills the last hole does.
+    void fillOpen(QRgb colour) {
+        add(openFirst_, openLast_, colour | 0xFF000000u);
+        openFirst_ = 1;
+        openLast_ = 0;
+    }
+
+    // Writes the painted pieces into an image row (any row: mirrored rows share them).
+    void writeTo(std::uint32_t* row) const {
+        for (const Piece& p : pieces_) std::fill(row + p.first, row + p.last + 1, p.colour);
+    }
+
+  private:
+    void add(int first, int last, std::uint32_t colour) {
+        if (first <= last) pieces_.push_back({first, last, colour});
+    }
+
+    int openFirst_ = 1, openLast_ = 0;
+    std::vector<Piece> pieces_;
+};
+
+}  // namespace chromadeck::raster
