@@ -1,28 +1,15 @@
 #pragma once
 
+#include "spans.h"
+
 #include <QRgb>
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <vector>
 
 // One row of a stack of nested outlines (rings, box outlines), painted from the last one
 // drawn down so that every pixel is written once, however many outlines lie on it.
 namespace chromadeck::raster {
-
-// Whole pixels of v rounded down and up, without the library call floor and ceil make on
-// the baseline instruction set. Far-away values are first brought within +-2^30, beyond
-// any image, so that they stay as far outside it as they were.
-inline int floorToInt(double v) {
-    v = std::clamp(v, -1073741824.0, 1073741824.0);
-    const int t = static_cast<int>(v);
-    return t - (v < t);
-}
-inline int ceilToInt(double v) {
-    v = std::clamp(v, -1073741824.0, 1073741824.0);
-    const int t = static_cast<int>(v);
-    return t + (v > t);
-}
 
 // What one outline covers on one row: the pixels first..last less those of its hole,
 // holeFirst..holeLast, which it leaves untouched (no hole when holeFirst > holeLast).

@@ -41,13 +41,18 @@ void strokeSpans(double ax, double ay, double bx, double by, int width, const Cl
     }
     if (ax == bx) {  // vertical: a column with round caps
         const double y1 = std::min(ay, by), y2 = std::max(ay, by);
+        // Between the caps every row is the same run: work it out once, since the bar
+        // figure draws thousands of columns the height of the canvas.
+        const int runFirst = std::max(floorToInt(ax - h) + 1, clip.left);
+        const int runLast = std::min(ceilToInt(ax + h) - 1, clip.right - 1);
         for (int y = first; y <= last; ++y) {
-            double half = h;
-            if (y < y1)
-                half = std::sqrt(std::max(0.0, h2 - (y1 - y) * (y1 - y)));
-            else if (y > y2)
-                half = std::sqrt(std::max(0.0, h2 - (y - y2) * (y - y2)));
-            emitOpen(sink, y, ax - half, ax + half, clip);
+            if (y < y1 || y > y2) {
+                const double d = y < y1 ? y1 - y : y - y2;
+                const double half = std::sqrt(std::max(0.0, h2 - d * d));
+                emitOpen(sink, y, ax - half, ax + half, clip);
+            } else if (runFirst <= runLast) {
+                sink(y, runFirst, runLast);
+            }
         }
         return;
     }
