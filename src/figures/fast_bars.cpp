@@ -62,12 +62,14 @@ void DrawBarFigureFast(BarFigure& bars, FigurePanel& panel, RandomSource& random
             reachRight = std::max(reachRight, v.dx);
         }
 
+    std::vector<Integer> xs;
+    forCounter<Integer>(kBarFirstX, kBarLastX, *step, [&](Integer x) { xs.push_back(x); });
+    const auto whole = [&](Integer x) { return alongTheBottom && x + reachRight <= 32767; };
     bool lastBarWhole = false;
-    Integer lastX = 0;
-    forCounter<Integer>(kBarFirstX, kBarLastX, *step, [&](Integer x) {
+    for (std::size_t n = 0; n < xs.size(); ++n) {
+        const Integer x = xs[n];
         canvas.setForeColor(RandomColor(random));
-        lastX = x;
-        lastBarWhole = alongTheBottom && x + reachRight <= 32767;
+        lastBarWhole = whole(x);
         if (!lastBarWhole) {
             for (Integer cutOff = kBarFirstCutOff; cutOff >= kBarLastCutOff; --cutOff) {
                 bars.minStrokeLength = cutOff;
@@ -75,16 +77,22 @@ void DrawBarFigureFast(BarFigure& bars, FigurePanel& panel, RandomSource& random
                 bars.BarStroke([&](Integer px, Integer py) { canvas.LineTo(px, py); }, x, *bottom,
                                kBarStrokeLength, kBarStrokeAngle);
             }
-            return;
+            continue;
         }
-        canvas.PSet(x, *top);
-        canvas.LineTo(x, *bottom);
+        // Bars closer than a pixel stand in the same column: the next one's dot and
+        // upright cover this one's, and what this one's bottom stroke leaves there too.
+        const bool hidden = n + 1 < xs.size() && whole(xs[n + 1]) &&
+                            canvas.pixelX(xs[n + 1]) == canvas.pixelX(x);
+        if (!hidden) {
+            canvas.PSet(x, *top);
+            canvas.LineTo(x, *bottom);
+        }
         canvas.Line(float(x + reachLeft), *bottom, float(x + reachRight), *bottom);
-    });
+    }
     // Where the last stroke of the last bar left the pen.
     if (lastBarWhole) {
         const Visit end = passes.back().back();
-        canvas.setCurrentX(float(lastX + end.dx));
+        canvas.setCurrentX(float(xs.back() + end.dx));
         canvas.setCurrentY(float(*bottom + end.dy));
     }
     bars.minStrokeLength = 1;
