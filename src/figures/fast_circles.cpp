@@ -73,35 +73,65 @@ struct Rings {
         return run(k, cx, dy, outer(k, dy), inner(k, dy));
     }
 
-    // The outer and inner edges of rings from..to-1 on the row dy from the centre, two at
-    // a time where the processor has SSE2 (every x86-64 does): the same divisions and
-    // square roots as one at a time, so the same numbers, in half the time. Inner edges
-    // of rings without one are worked out too, and not used.
-    void edges(std::size_t from, std::size_t to, double dy, double* out, double* in) const {
+    // The runs of rings from..to-1 on the row dy from the centre, into `runs`; two rings
+    // at a time where the processor has SSE2 (every x86-64 does): the same divisions,
+    // square roots and roundings as one at a time, so the same numbers, in a fraction of
+    // the time. The holes of rings without one are worked out too, and not used.
+    void runs(std::size_t from, std::size_t to, double cx, double dy, RowRun* out) const {
         std::size_t k = from;
 #if defined(__SSE2__)
         const __m128d dy2 = _mm_set1_pd(dy * dy), one = _mm_set1_pd(1.0);
-        const __m128d zero = _mm_setzero_pd();
+        const __m128d zero = _mm_setzero_pd(), centre = _mm_set1_pd(cx);
         for (; k + 2 <= to; k += 2) {
             const __m128d o = _mm_sub_pd(one, _mm_div_pd(dy2, _mm_loadu_pd(&ob2[k])));
             const __m128d i = _mm_sub_pd(one, _mm_div_pd(dy2, _mm_loadu_pd(&ib2[k])));
             // MAXPD gives its second operand unless the first is greater: std::max(0.0, v).
-            _mm_storeu_pd(&out[k],
-                          _mm_mul_pd(_mm_loadu_pd(&oa[k]), _mm_sqrt_pd(_mm_max_pd(o, zero))));
-            _mm_storeu_pd(&in[k], _mm_mul_pd(_mm_loadu_pd(&ia[k]), _mm_sqrt_pd(_mm_max_pd(i, zero))));
+            const __m128d outer = _mm_mul_pd(_mm_loadu_pd(&oa[k]), _mm_sqrt_pd(_mm_max_pd(o, zero)));
+            const __m128d inner = _mm_mul_pd(_mm_loadu_pd(&ia[k]), _mm_sqrt_pd(_mm_max_pd(i, zero)));
+            alignas(16) int first[4], last[4], holeFirst[4], holeLast[4];
+            _mm_store_si128(reinterpret_cast<__m128i*>(first), floors(_mm_sub_pd(centre, outer)));
+            _mm_store_si128(reinterpret_cast<__m128i*>(last), ceils(_mm_add_pd(centre, outer)));
+            _mm_store_si128(reinterpret_cast<__m128i*>(holeFirst),
+                            ceils(_mm_sub_pd(centre, inner)));
+            _mm_store_si128(reinterpret_cast<__m128i*>(holeLast), floors(_mm_add_pd(centre, inner)));
+            for (int j = 0; j < 2; ++j) {
+                RowRun& r = out[k + j];
+                r = RowRun{first[j] + 1, last[j] - 1, 1, 0};
+                if (holed[k + j] && std::fabs(dy) <= ib[k + j]) {
+                    r.holeFirst = holeFirst[j];
+                    r.holeLast = holeLast[j];
+                }
+            }
         }
 #endif
-        for (; k < to; ++k) {
-            out[k] = outer(k, dy);
-            in[k] = inner(k, dy);
-        }
+        for (; k < to; ++k) out[k] = run(k, cx, dy);
     }
+
+#if defined(__SSE2__)
+    // floorToInt and ceilToInt of two values: truncated, then one down (up) where the
+    // truncation went up (down). The two results are the low two lanes.
+    static __m128i truncated(__m128d& v) {
+        v = _mm_min_pd(_mm_max_pd(v, _mm_set1_pd(-1073741824.0)), _mm_set1_pd(1073741824.0));
+        return _mm_cvttpd_epi32(v);
+    }
+    static __m128i lanes(__m128d mask) {  // the two 64-bit masks as two 32-bit ones
+        return _mm_shuffle_epi32(_mm_castpd_si128(mask), _MM_SHUFFLE(3, 3, 2, 0));
+    }
+    static __m128i floors(__m128d v) {
+        const __m128i t = truncated(v);
+        return _mm_add_epi32(t, lanes(_mm_cmplt_pd(v, _mm_cvtepi32_pd(t))));
+    }
+    static __m128i ceils(__m128d v) {
+        const __m128i t = truncated(v);
+        return _mm_sub_epi32(t, lanes(_mm_cmpgt_pd(v, _mm_cvtepi32_pd(t))));
+    }
+#endif
 };
 
 // Paints the row dy from the centre with the rings from `lowest` up, the first that
-// reaches it. `out` and `in` are room for every ring's edges.
+// reaches it. `runs` is room for every ring's run.
 void paintRow(raster::NestedRow& row, const Rings& rings, std::size_t lowest, double cx, double dy,
-              double* out, double* in) {
+              RowRun* runs) {
     // Rings whose hole holds the whole open row show nothing on it: skip them.
     std::size_t lo = lowest, hi = rings.size();
     while (lo < hi) {
@@ -111,9 +141,8 @@ void paintRow(raster::NestedRow& row, const Rings& rings, std::size_t lowest, do
         else
             lo = mid + 1;
     }
-    rings.edges(lowest, lo, dy, out, in);
-    for (std::size_t k = lo; k-- > lowest && row.isOpen();)
-        row.paint(rings.run(k, cx, dy, out[k], in[k]), rings.colour[k]);
+    rings.runs(lowest, lo, cx, dy, runs);
+    for (std::size_t k = lo; k-- > lowest && row.isOpen();) row.paint(runs[k], rings.colour[k]);
 }
 
 }  // namespace
@@ -162,21 +191,21 @@ void DrawCircleFigureFast(FigurePanel& panel, RandomSource& random, float X, flo
     // Row y and its mirror 2 cy - y: the same distance from the centre.
     const int twiceCy = static_cast<int>(2 * cy);
     std::vector<char> done(static_cast<std::size_t>(area.height()), 0);
-    std::vector<double> out(rings.size()), in(rings.size());
+    std::vector<RowRun> runs(rings.size());
     raster::NestedRow row;
     for (int y = top; y <= bottom; ++y) {
         if (done[y]) continue;
         const std::size_t lowest = rings.lowestReaching(y);
-        row.start(0, area.width());
-        paintRow(row, rings, lowest, cx, y - cy, out.data(), in.data());
-        row.writeTo(rowOf(y));
-        // The mirror row shares the pieces when the same rings reach it; rounding may
-        // leave a ring's first and last row unequally far from the centre.
+        // The mirror row is painted alike when the same rings reach it; rounding may leave
+        // a ring's first and last row unequally far from the centre.
         const int mirror = twiceCy - y;
+        std::uint32_t* twin = nullptr;
         if (mirror > y && mirror <= bottom && rings.lowestReaching(mirror) == lowest) {
-            row.writeTo(rowOf(mirror));
+            twin = rowOf(mirror);
             done[mirror] = 1;
         }
+        row.start(0, area.width(), rowOf(y), twin);
+        paintRow(row, rings, lowest, cx, y - cy, runs.data());
     }
     canvas.markDrawn();
 }

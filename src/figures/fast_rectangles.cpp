@@ -80,7 +80,7 @@ void DrawRectangleFigureFast(FigurePanel& panel, RandomSource& random, float X, 
     raster::NestedRow row;
     const std::size_t tallestIndex = qs.size() - 1;
     for (int y = first; y <= last; ++y) {
-        row.start(clip.left, clip.right);
+        row.start(clip.left, clip.right, reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
         const int edge = lastEdgeOnRow[y];
         for (std::size_t i = ps.size(); i-- > 0 && row.isOpen();) {
             const BoxOutline& box = tallest[i];
@@ -88,7 +88,6 @@ void DrawRectangleFigureFast(FigurePanel& panel, RandomSource& random, float X, 
             if (edge >= 0 && row.isOpen() && box.isMiddleRow(y))
                 row.fillOpen(top[i * qs.size() + edge].toQRgb());
         }
-        row.writeTo(reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
     }
     canvas.markDrawn();
 }

@@ -58,7 +58,7 @@ void DrawSquareFigureFast(FigurePanel& panel, RandomSource& random, float X, flo
                 lo = mid + 1;
         }
         const std::size_t lowest = lo;
-        row.start(clip.left, clip.right);
+        row.start(clip.left, clip.right, reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
         // Squares whose inside holds the whole row show nothing on it.
         lo = lowest;
         hi = squares.size();
@@ -71,7 +71,6 @@ void DrawSquareFigureFast(FigurePanel& panel, RandomSource& random, float X, flo
         }
         for (std::size_t k = lo; k-- > lowest && row.isOpen();)
             row.paint(squares[k].run(y), colours[k]);
-        row.writeTo(reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
     }
     canvas.markDrawn();
 }

@@ -5,7 +5,6 @@
 #include <QRgb>
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 // One row of a stack of nested outlines (rings, box outlines), painted from the last one
 // drawn down so that every pixel is written once, however many outlines lie on it.
@@ -26,16 +25,13 @@ struct RowRun {
 // hole of the outline above, and each outline paints the open pixels outside its own.
 class NestedRow {
   public:
-    struct Piece {
-        int first, last;
-        std::uint32_t colour;
-    };
-
-    // A fresh row: pixels left..right-1 open.
-    void start(int left, int right) {
+    // A fresh row: pixels left..right-1 open, painted into `row` and, where another row
+    // looks the same (a mirror image about the centre), into `twin` as well.
+    void start(int left, int right, std::uint32_t* row, std::uint32_t* twin = nullptr) {
         openFirst_ = left;
         openLast_ = right - 1;
-        pieces_.clear();
+        row_ = row;
+        twin_ = twin;
     }
     bool isOpen() const { return openFirst_ <= openLast_; }
     // Whether the hole of `run` holds every open pixel: such an outline shows nothing.
@@ -47,35 +43,35 @@ class NestedRow {
     void paint(const RowRun& run, QRgb colour) {
         const std::uint32_t c = colour | 0xFF000000u;
         if (!run.hasHole()) {
-            add(std::max(openFirst_, run.first), std::min(openLast_, run.last), c);
+            fill(std::max(openFirst_, run.first), std::min(openLast_, run.last), c);
             openFirst_ = 1;
             openLast_ = 0;
             return;
         }
-        add(std::max(openFirst_, run.first), std::min({openLast_, run.last, run.holeFirst - 1}), c);
-        add(std::max({openFirst_, run.first, run.holeLast + 1}), std::min(openLast_, run.last), c);
+        fill(std::max(openFirst_, run.first), std::min({openLast_, run.last, run.holeFirst - 1}),
+             c);
+        fill(std::max({openFirst_, run.first, run.holeLast + 1}), std::min(openLast_, run.last), c);
         openFirst_ = std::max(openFirst_, run.holeFirst);
         openLast_ = std::min(openLast_, run.holeLast);
     }
     // Paints every pixel still open, as something that fills the last hole does.
     void fillOpen(QRgb colour) {
-        add(openFirst_, openLast_, colour | 0xFF000000u);
+        fill(openFirst_, openLast_, colour | 0xFF000000u);
         openFirst_ = 1;
         openLast_ = 0;
     }
 
-    // Writes the painted pieces into an image row (any row: mirrored rows share them).
-    void writeTo(std::uint32_t* row) const {
-        for (const Piece& p : pieces_) std::fill(row + p.first, row + p.last + 1, p.colour);
-    }
-
   private:
-    void add(int first, int last, std::uint32_t colour) {
-        if (first <= last) pieces_.push_back({first, last, colour});
+    void fill(int first, int last, std::uint32_t colour) {
+        if (first > last) return;
+        // Most pieces of a dense stack are a pixel or two wide.
+        std::fill(row_ + first, row_ + last + 1, colour);
+        if (twin_) std::fill(twin_ + first, twin_ + last + 1, colour);
     }
 
     int openFirst_ = 1, openLast_ = 0;
-    std::vector<Piece> pieces_;
+    std::uint32_t* row_ = nullptr;
+    std::uint32_t* twin_ = nullptr;
 };
 
 }  // namespace chromadeck::raster
