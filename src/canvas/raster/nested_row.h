@@ -32,8 +32,21 @@ class NestedRow {
         openLast_ = right - 1;
         row_ = row;
         twin_ = twin;
+        painted_ = 0;
+    }
+    // A row whose outlines down to some point are already in place (copied from a row
+    // like it): only first..last is still open.
+    void resume(int first, int last, std::uint32_t* row) {
+        openFirst_ = first;
+        openLast_ = last;
+        row_ = row;
+        twin_ = nullptr;
     }
     bool isOpen() const { return openFirst_ <= openLast_; }
+    int openFirst() const { return openFirst_; }
+    int openLast() const { return openLast_; }
+    // Pixels painted since the stack was started.
+    long long painted() const { return painted_; }
     // Whether the hole of `run` holds every open pixel: such an outline shows nothing.
     bool holeHoldsOpen(const RowRun& run) const {
         return run.holeFirst <= openFirst_ && run.holeLast >= openLast_;
@@ -64,6 +77,7 @@ class NestedRow {
   private:
     void fill(int first, int last, std::uint32_t colour) {
         if (first > last) return;
+        painted_ += last - first + 1;
         // Most pieces of a dense stack are a pixel or two wide.
         std::fill(row_ + first, row_ + last + 1, colour);
         if (twin_) std::fill(twin_ + first, twin_ + last + 1, colour);
@@ -72,6 +86,7 @@ class NestedRow {
     int openFirst_ = 1, openLast_ = 0;
     std::uint32_t* row_ = nullptr;
     std::uint32_t* twin_ = nullptr;
+    long long painted_ = 0;
 };
 
 }  // namespace chromadeck::raster

@@ -175,13 +175,16 @@ class BoxOutline {
             r.first = full_.first;
             r.last = full_.last;
         } else {
-            r.first = left_.first;
-            r.last = right_.last;
-            r.holeFirst = left_.last + 1;
-            r.holeLast = right_.first - 1;
+            r = middleRun();
         }
         return r;
     }
+
+    // The run of a middle row (isMiddleRow), the same on all of them.
+    RowRun middleRun() const {
+        return RowRun{left_.first, right_.last, left_.last + 1, right_.first - 1};
+    }
+    bool sidesMeet() const { return sidesMeet_; }
 
   private:
     Run clipped(double lo, double hi) const {
