@@ -78,7 +78,13 @@ class NestedRow {
     void fill(int first, int last, std::uint32_t colour) {
         if (first > last) return;
         painted_ += last - first + 1;
-        // Most pieces of a dense stack are a pixel or two wide.
+        // Most pieces of a dense stack are one or two pixels wide, one or the other at
+        // random: two stores, rather than a loop whose end the processor must guess.
+        if (last - first < 2) {
+            row_[first] = row_[last] = colour;
+            if (twin_) twin_[first] = twin_[last] = colour;
+            return;
+        }
         std::fill(row_ + first, row_ + last + 1, colour);
         if (twin_) std::fill(twin_ + first, twin_ + last + 1, colour);
     }
