@@ -104,7 +104,8 @@ BENCHMARK_CAPTURE(UndoRedo, redo, false)->Apply(screenSizes);
 void StoredAfter1000(benchmark::State& state) {
     QImage start(1920, 1080, QImage::Format_RGB32);
     for (int y = 0; y < start.height(); ++y)
-        for (int x = 0; x < start.width(); ++x) start.setPixel(x, y, qRgb(x & 255, y & 255, (x ^ y) & 255));
+        for (int x = 0; x < start.width(); ++x)
+            start.setPixel(x, y, qRgb(x & 255, y & 255, (x ^ y) & 255));
     for (auto _ : state) {
         QImage picture = start;
         CaptureHistory history;

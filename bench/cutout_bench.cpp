@@ -27,12 +27,13 @@ void ExtFloodFill(benchmark::State& state) {
     long long painted = 0;
     for (auto _ : state) {
         canvas.setFillColor(white ? RGB(0, 0, 0) : RGB(255, 255, 255));
-        painted = canvas.ExtFloodFill(kSide / 2, kSide / 2, white ? RGB(255, 255, 255) : RGB(0, 0, 0));
+        painted =
+            canvas.ExtFloodFill(kSide / 2, kSide / 2, white ? RGB(255, 255, 255) : RGB(0, 0, 0));
         white = !white;
     }
     if (painted != static_cast<long long>(kSide) * kSide) state.SkipWithError("not all filled");
-    state.counters["Mpixel/s"] = benchmark::Counter(double(kSide) * kSide / 1e6 * state.iterations(),
-                                                    benchmark::Counter::kIsRate);
+    state.counters["Mpixel/s"] = benchmark::Counter(
+        double(kSide) * kSide / 1e6 * state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(ExtFloodFill)->Unit(benchmark::kMillisecond);
 

@@ -31,7 +31,7 @@ using raster::RowRun;
 // Kept column by column, so that a row's edges can be worked out two rings at a time.
 struct Rings {
     std::vector<double> oa, ob2, ia, ib, ib2;
-    std::vector<char> holed;            // the inner ellipse exists
+    std::vector<char> holed;             // the inner ellipse exists
     std::vector<int> firstRow, lastRow;  // rows the outer ellipse reaches, unclipped
     std::vector<QRgb> colour;
 
@@ -86,14 +86,17 @@ struct Rings {
             const __m128d o = _mm_sub_pd(one, _mm_div_pd(dy2, _mm_loadu_pd(&ob2[k])));
             const __m128d i = _mm_sub_pd(one, _mm_div_pd(dy2, _mm_loadu_pd(&ib2[k])));
             // MAXPD gives its second operand unless the first is greater: std::max(0.0, v).
-            const __m128d outer = _mm_mul_pd(_mm_loadu_pd(&oa[k]), _mm_sqrt_pd(_mm_max_pd(o, zero)));
-            const __m128d inner = _mm_mul_pd(_mm_loadu_pd(&ia[k]), _mm_sqrt_pd(_mm_max_pd(i, zero)));
+            const __m128d outer =
+                _mm_mul_pd(_mm_loadu_pd(&oa[k]), _mm_sqrt_pd(_mm_max_pd(o, zero)));
+            const __m128d inner =
+                _mm_mul_pd(_mm_loadu_pd(&ia[k]), _mm_sqrt_pd(_mm_max_pd(i, zero)));
             alignas(16) int first[4], last[4], holeFirst[4], holeLast[4];
             _mm_store_si128(reinterpret_cast<__m128i*>(first), floors(_mm_sub_pd(centre, outer)));
             _mm_store_si128(reinterpret_cast<__m128i*>(last), ceils(_mm_add_pd(centre, outer)));
             _mm_store_si128(reinterpret_cast<__m128i*>(holeFirst),
                             ceils(_mm_sub_pd(centre, inner)));
-            _mm_store_si128(reinterpret_cast<__m128i*>(holeLast), floors(_mm_add_pd(centre, inner)));
+            _mm_store_si128(reinterpret_cast<__m128i*>(holeLast),
+                            floors(_mm_add_pd(centre, inner)));
             for (int j = 0; j < 2; ++j) {
                 RowRun& r = out[k + j];
                 r = RowRun{first[j] + 1, last[j] - 1, 1, 0};

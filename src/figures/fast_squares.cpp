@@ -70,7 +70,8 @@ struct MiddleRow {
         if (painted[k] < 0 || painted[k] != (last - first + 1) - open) return false;
         const auto copy = [&](int from, int to) {
             if (from <= to)
-                std::memcpy(row + from, pixels.data() + from, sizeof(std::uint32_t) * (to - from + 1));
+                std::memcpy(row + from, pixels.data() + from,
+                            sizeof(std::uint32_t) * (to - from + 1));
         };
         if (open == 0) {
             copy(first, last);

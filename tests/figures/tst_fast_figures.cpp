@@ -79,7 +79,8 @@ struct RandomPress {
         s.halfHeight = pick(10, 400);
         size = pick(10, 1400);
         aspect = pick(2, 20);
-        s.canvas = pick(0, 9) == 0 ? QSize(pick(1, 4), pick(1, 4)) : QSize(pick(20, 420), pick(20, 320));
+        s.canvas =
+            pick(0, 9) == 0 ? QSize(pick(1, 4), pick(1, 4)) : QSize(pick(20, 420), pick(20, 320));
         // In canvas units (about 0.7 pixel), from well before the canvas to well past it.
         s.x = float(pick(-300, s.canvas.width() * 3 / 2 + 300));
         s.y = float(pick(-300, s.canvas.height() * 3 / 2 + 300));
@@ -130,8 +131,9 @@ class FastFiguresTest : public QObject {
             RandomSource r1, r2;
             plain[figure](reference, r1, p.s.x, p.s.y);
             fast[figure](quick, r2, p.s.x, p.s.y);
-            const QString what = QString("press %1: step %2 pen %3 size %4 aspect %5 half %6x%7 at "
-                                         "%8,%9 on %10x%11")
+            const QString what = QString(
+                                     "press %1: step %2 pen %3 size %4 aspect %5 half %6x%7 at "
+                                     "%8,%9 on %10x%11")
                                      .arg(press)
                                      .arg(p.s.step)
                                      .arg(p.s.penWidth)
