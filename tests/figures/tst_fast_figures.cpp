@@ -150,6 +150,38 @@ class FastFiguresTest : public QObject {
         }
     }
 
+    // The presses the benchmark times, on a maximised window's canvas: thousands of rings
+    // and squares, most of them cut by the canvas's edges.
+    void heaviestPressesMatchThePlainDrawing_data() {
+        QTest::addColumn<int>("figure");
+        QTest::addColumn<int>("aspect");
+        QTest::newRow("circles") << 0 << 10;
+        QTest::newRow("ellipses") << 0 << 2;
+        QTest::newRow("tall ellipses") << 0 << 20;
+        QTest::newRow("squares") << 2 << 10;
+    }
+
+    void heaviestPressesMatchThePlainDrawing() {
+        QFETCH(int, figure);
+        QFETCH(int, aspect);
+        const Setting s{"1", 1, 900, 900, 900 * 15 / 10.51875f, 535 * 15 / 10.525f, {1799, 1069}};
+        ValuePanel reference(s.canvas), quick(s.canvas);
+        for (ValuePanel* f : {&reference, &quick}) {
+            apply(*f, s);
+            f->hScroll1 = 5000;
+            f->hScroll2 = aspect;
+        }
+        RandomSource r1, r2;
+        if (figure == 0) {
+            DrawCircleFigure(reference, r1, s.x, s.y);
+            DrawCircleFigureFast(quick, r2, s.x, s.y);
+        } else {
+            DrawSquareFigure(reference, r1, s.x, s.y);
+            DrawSquareFigureFast(quick, r2, s.x, s.y);
+        }
+        compareCanvases(reference, quick, r1, r2);
+    }
+
     void barsMatchThePlainDrawing_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<int>("penWidth");
