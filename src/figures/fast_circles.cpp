@@ -32,6 +32,7 @@ using raster::RowRun;
 struct Rings {
     std::vector<double> oa, ob2, ia, ib, ib2;
     std::vector<char> holed;             // the inner ellipse exists
+    std::vector<double> holeReach;       // ib where it does, else -1: no row is that near
     std::vector<int> firstRow, lastRow;  // rows the outer ellipse reaches, unclipped
     std::vector<QRgb> colour;
 
@@ -82,6 +83,8 @@ struct Rings {
 #if defined(__SSE2__)
         const __m128d dy2 = _mm_set1_pd(dy * dy), one = _mm_set1_pd(1.0);
         const __m128d zero = _mm_setzero_pd(), centre = _mm_set1_pd(cx);
+        const __m128d distance = _mm_set1_pd(std::fabs(dy));
+        const __m128i oneInt = _mm_set1_epi32(1), noHole = _mm_setr_epi32(1, 0, 1, 0);
         for (; k + 2 <= to; k += 2) {
             const __m128d o = _mm_sub_pd(one, _mm_div_pd(dy2, _mm_loadu_pd(&ob2[k])));
             const __m128d i = _mm_sub_pd(one, _mm_div_pd(dy2, _mm_loadu_pd(&ib2[k])));
@@ -90,21 +93,20 @@ struct Rings {
                 _mm_mul_pd(_mm_loadu_pd(&oa[k]), _mm_sqrt_pd(_mm_max_pd(o, zero)));
             const __m128d inner =
                 _mm_mul_pd(_mm_loadu_pd(&ia[k]), _mm_sqrt_pd(_mm_max_pd(i, zero)));
-            alignas(16) int first[4], last[4], holeFirst[4], holeLast[4];
-            _mm_store_si128(reinterpret_cast<__m128i*>(first), floors(_mm_sub_pd(centre, outer)));
-            _mm_store_si128(reinterpret_cast<__m128i*>(last), ceils(_mm_add_pd(centre, outer)));
-            _mm_store_si128(reinterpret_cast<__m128i*>(holeFirst),
-                            ceils(_mm_sub_pd(centre, inner)));
-            _mm_store_si128(reinterpret_cast<__m128i*>(holeLast),
-                            floors(_mm_add_pd(centre, inner)));
-            for (int j = 0; j < 2; ++j) {
-                RowRun& r = out[k + j];
-                r = RowRun{first[j] + 1, last[j] - 1, 1, 0};
-                if (holed[k + j] && std::fabs(dy) <= ib[k + j]) {
-                    r.holeFirst = holeFirst[j];
-                    r.holeLast = holeLast[j];
-                }
-            }
+            const __m128i first = _mm_add_epi32(floors(_mm_sub_pd(centre, outer)), oneInt);
+            const __m128i last = _mm_sub_epi32(ceils(_mm_add_pd(centre, outer)), oneInt);
+            const __m128i holeFirst = ceils(_mm_sub_pd(centre, inner));
+            const __m128i holeLast = floors(_mm_add_pd(centre, inner));
+            // Each ring's hole, or none where the ring has no inner edge on this row.
+            const __m128i holed =
+                _mm_castpd_si128(_mm_cmple_pd(distance, _mm_loadu_pd(&holeReach[k])));
+            const __m128i holes =
+                _mm_or_si128(_mm_and_si128(holed, _mm_unpacklo_epi32(holeFirst, holeLast)),
+                             _mm_andnot_si128(holed, noHole));
+            const __m128i runs = _mm_unpacklo_epi32(first, last);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(&out[k]), _mm_unpacklo_epi64(runs, holes));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(&out[k + 1]),
+                             _mm_unpackhi_epi64(runs, holes));
         }
 #endif
         for (; k < to; ++k) out[k] = run(k, cx, dy);
@@ -176,6 +178,7 @@ void DrawCircleFigureFast(FigurePanel& panel, RandomSource& random, float X, flo
         rings.ib.push_back(ib);
         rings.ib2.push_back(ib * ib);
         rings.holed.push_back(ia > 0 && ib > 0);
+        rings.holeReach.push_back(ia > 0 && ib > 0 ? ib : -1.0);
         rings.firstRow.push_back(floorToInt(cy - ob) + 1);
         rings.lastRow.push_back(ceilToInt(cy + ob) - 1);
         rings.colour.push_back(RandomColor(random).toQRgb());

@@ -17,6 +17,8 @@ struct RowRun {
     int holeFirst = 1, holeLast = 0;
     bool hasHole() const { return holeFirst <= holeLast; }
 };
+// Four ints in this order, with nothing between: the circle writes runs two at a time.
+static_assert(sizeof(RowRun) == 4 * sizeof(int));
 
 // Outlines come from the top of the stack down. It serves stacks in which each
 // outline's run holds the runs of those below it and its hole holds their holes, as with
