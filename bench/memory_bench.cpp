@@ -1,13 +1,16 @@
 // The memory a large picture takes in a picture box that sizes itself to it (the sticker
 // box, the cut-out pad), and what stays after a small picture replaces it; then the
 // memory a capture window of a 3840 x 2160 screen takes while open and what stays after
-// it closes: the resident set size read from the system after each step.
+// it closes: the resident set size read from the system after each step, as counters in
+// MB. The time is of no interest here; each case runs once.
 // Run: build/bench/chromadeck_memory_bench
 #include "canvas/canvas.h"
 #include "capture/capture_form.h"
 #include "platform/picture_io.h"
 #include "platform/picture_memory.h"
 #include "platform/scripted_services.h"
+
+#include <benchmark/benchmark.h>
 
 #include <unistd.h>
 #include <QApplication>
@@ -36,46 +39,56 @@ QImage gradient(int w, int h) {
     return image;
 }
 
-void report(const char* step) {
-    std::printf("%-46s %8.1f MB resident\n", step, residentMB());
+void SelfSizingPictureBox(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString large = dir.filePath("large.png"), small = dir.filePath("small.png");
+    gradient(8000, 8000).save(large);  // 244 MB decoded, just inside the budget
+    gradient(200, 150).save(small);
+    for (auto _ : state) {
+        Canvas box;
+        box.setBorderStyle(1);
+        box.setAutoSize(true);
+        state.counters["0_before_MB"] = residentMB();
+        box.setPicture(platform::LoadPicture(large).image);
+        state.counters["1_8000x8000_MB"] = residentMB();
+        box.setPicture(platform::LoadPicture(small).image);
+        state.counters["2_200x150_after_MB"] = residentMB();
+        box.setPicture(QImage());
+        state.counters["3_no_picture_MB"] = residentMB();
+    }
 }
+BENCHMARK(SelfSizingPictureBox)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void CaptureWindow3840x2160(benchmark::State& state) {
+    platform::ScriptedServices services;
+    services.screen.size = QSize(3840, 2160);
+    services.screen.picture = gradient(3840, 2160);  // the screen itself, before the run
+    for (auto _ : state) {
+        state.counters["0_before_MB"] = residentMB();
+        for (int run = 1; run <= 3; ++run) {
+            auto form = std::make_unique<CaptureForm>(nullptr, services.services());
+            if (!form->Open()) state.SkipWithError("the window did not open");
+            QCoreApplication::processEvents();
+            state.counters[QStringLiteral("%1_open_MB").arg(run).toStdString()] = residentMB();
+            form->Unload();
+            form.reset();
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            platform::GiveFreedMemoryBack();  // as the main window does after a run
+            state.counters[QStringLiteral("%1_closed_MB").arg(run).toStdString()] = residentMB();
+        }
+    }
+}
+BENCHMARK(CaptureWindow3840x2160)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString large = dir.filePath("large.png"), small = dir.filePath("small.png");
-    gradient(8000, 8000).save(large);  // 244 MB decoded, just inside the budget
-    gradient(200, 150).save(small);
-
-    Canvas box;
-    box.setBorderStyle(1);
-    box.setAutoSize(true);
-    report("before any picture");
-    box.setPicture(platform::LoadPicture(large).image);
-    report("8000 x 8000 picture in the box");
-    box.setPicture(platform::LoadPicture(small).image);
-    report("200 x 150 picture in its place");
-    box.setPicture(QImage());
-    report("no picture");
-
-    platform::ScriptedServices services;
-    services.screen.size = QSize(3840, 2160);
-    services.screen.picture = gradient(3840, 2160);  // the screen itself, before the run
-    report("before the capture window opens");
-    for (int run = 1; run <= 3; ++run) {
-        auto form = std::make_unique<CaptureForm>(nullptr, services.services());
-        if (!form->Open()) return 1;
-        QCoreApplication::processEvents();
-        report(qPrintable(QStringLiteral("capture window %1 open").arg(run)));
-        form->Unload();
-        form.reset();
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        platform::GiveFreedMemoryBack();  // as the main window does after a run
-        report(qPrintable(QStringLiteral("capture window %1 closed").arg(run)));
-    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
     return 0;
 }

@@ -1,22 +1,19 @@
-// Milliseconds for turning a sticker into a 1000 x 1000 output box (plain and fast), and
-// for saving a full maximised canvas (1799 x 1044 on a 1920 x 1080 screen) in every
-// format. Run: build/bench/chromadeck_pictures_bench
+// Turning a sticker into a 1000 x 1000 output box (plain and fast), and saving a full
+// maximised canvas (1799 x 1044 on a 1920 x 1080 screen) in every format.
+// Run: build/bench/chromadeck_pictures_bench --benchmark_repetitions=5
 #include "canvas/drawing_surface.h"
 #include "canvas/random_source.h"
 #include "pictures/image_saver.h"
 #include "pictures/rotation.h"
 #include "platform/scripted_services.h"
 
-#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
+
 #include <QTemporaryDir>
-#include <cstdio>
 
 using namespace chromadeck;
 
 namespace {
-double msSince(const QElapsedTimer& timer) {
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // Random-colour rings, as the canvas holds after a few presses.
 QImage busyPicture(int w, int h) {
@@ -29,36 +26,39 @@ QImage busyPicture(int w, int h) {
         canvas.Circle(w / 3.0f, h / 2.0f, float(r), RandomColor(random));
     return canvas.Image();
 }
-}  // namespace
 
-int main() {
-    // The sticker box takes its picture's size; the output box is 1000 x 1000.
+// The sticker box takes its picture's size; the output box is 1000 x 1000.
+void Rotate1000x1000(benchmark::State& state, bool fast) {
     DrawingSurface source(QSize(343, 161)), output(QSize(1000, 1000));
     source.setScaleMode(DrawingSurface::kPixels);
     source.setPicture(busyPicture(343, 161));
-    for (const bool fast : {false, true}) {
-        output.setScaleMode(DrawingSurface::kPixels);
-        output.setAutoRedraw(true);
-        output.setBackColor(RGB(255, 255, 255));
-        QElapsedTimer timer;
-        timer.start();
+    output.setScaleMode(DrawingSurface::kPixels);
+    output.setAutoRedraw(true);
+    output.setBackColor(RGB(255, 255, 255));
+    for (auto _ : state) {
         if (fast)
             RotatePictureFast(source, output, 30);
         else
             RotatePicture(source, output, 30);
-        std::printf("%-34s %10.1f ms\n", fast ? "rotate-1000x1000-fast" : "rotate-1000x1000",
-                    msSince(timer));
     }
+}
+BENCHMARK_CAPTURE(Rotate1000x1000, plain, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Rotate1000x1000, fast, true)->Unit(benchmark::kMillisecond);
 
+void SaveFullCanvas(benchmark::State& state, const char* type) {
     platform::ScriptedServices services;
     const QImage canvas = busyPicture(1799, 1044);
     QTemporaryDir dir;
-    for (const char* type : {"bmp", "png", "jpg", "gif", "tiff"}) {
-        QElapsedTimer timer;
-        timer.start();
-        SaveImageFile(canvas, dir.filePath(QString("canvas.") + type), type, 80, 24, 6,
-                      services.messages, services.screen);
-        std::printf("save-full-canvas-%-17s %10.1f ms\n", type, msSince(timer));
-    }
-    return 0;
+    const QString file = dir.filePath(QString("canvas.") + type);
+    for (auto _ : state)
+        SaveImageFile(canvas, file, type, 80, 24, 6, services.messages, services.screen);
 }
+BENCHMARK_CAPTURE(SaveFullCanvas, bmp, "bmp")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFullCanvas, png, "png")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFullCanvas, jpg, "jpg")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFullCanvas, gif, "gif")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFullCanvas, tiff, "tiff")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -17,6 +17,8 @@ CHROMADECK_PACKAGES=(
     qt6-wayland dbus dbus-daemon
     # GIF pictures
     libgif-dev
+    # the benchmarks under bench/ (Google Benchmark)
+    libbenchmark-dev
     # fonts the text stamps are laid out with (Latin and CJK)
     fonts-liberation2 fonts-arphic-uming
     # the real-window smoke test: a private X server and a mouse to click with

@@ -51,11 +51,14 @@ QString helpText() {
 void Form1::buildCanvasChildren() {
     Picture1 = new Canvas(centralWidget());
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twipsRect(app::kCanvasLeft, app::kCanvasTop, 23385, 14025));
-    Picture1->setBorderStyle(1);
-    Picture1->setMousePointer(platform::CursorCode::Arrow);
+    // The colours and the picture before the size: each of them repaints the whole image,
+    // which costs nothing while the canvas is small, and the image is painted at its full
+    // size once, when the canvas takes it.
     setUpMainCanvas(Picture1->surface());
     Picture1->setPicture(app::mainSamplePicture());
+    Picture1->setBorderStyle(1);
+    Picture1->setGeometry(twipsRect(app::kCanvasLeft, app::kCanvasTop, 23385, 14025));
+    Picture1->setMousePointer(platform::CursorCode::Arrow);
 
     // Created bottom first: the help panel and the guides lie under the button, the text
     // box and the floating pictures. All of them are placed inside the canvas's border.

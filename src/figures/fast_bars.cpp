@@ -5,18 +5,89 @@
 #include "canvas/drawing_surface.h"
 #include "canvas/numeric.h"
 #include "canvas/random_source.h"
+#include "canvas/raster/pen_shapes.h"
 #include "counted_loop.h"
 #include "fast_figures.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace chromadeck {
 
 namespace {
+
+using raster::ClipRect;
+using raster::SpanWriter;
+
 struct Visit {
     int dx, dy;
 };
+
+// The bars as dot, upright and bottom stroke each, in order. All uprights run between the
+// same two rows, so between the dots' rows and the bottom strokes' rows every row shows
+// the same thing: each column the colour of the last upright across it. Those rows get
+// that one row copied; the rows above and below are drawn bar by bar, as the canvas
+// would, clipped to them.
+void drawWholeBars(DrawingSurface& canvas, const std::vector<Integer>& xs,
+                   const std::vector<QRgb>& colours, float top, Integer bottom, int reachLeft,
+                   int reachRight) {
+    QImage& image = canvas.drawingTarget();
+    const QSize area = canvas.drawableSize(image);
+    const ClipRect clip = ClipRect::of(area.width(), area.height());
+    if (clip.isEmpty()) return;
+    const int width = canvas.DrawWidth();
+    const double h = width / 2.0;
+    const int topRow = canvas.pixelY(top), bottomRow = canvas.pixelY(bottom);
+    const double y1 = raster::penCentre(std::min(topRow, bottomRow), width);
+    const double y2 = raster::penCentre(std::max(topRow, bottomRow), width);
+    // The rows only uprights reach, and only between their caps.
+    const int shared = std::max(raster::ceilToInt(y1 + h), clip.top);
+    const int sharedLast = std::min(raster::floorToInt(y2 - h), clip.bottom - 1);
+    std::vector<ClipRect> rest;
+    if (shared > sharedLast) {
+        rest.push_back(clip);
+    } else {
+        rest.push_back({clip.left, clip.top, clip.right, shared});
+        rest.push_back({clip.left, sharedLast + 1, clip.right, clip.bottom});
+    }
+
+    std::vector<std::uint32_t> row(static_cast<std::size_t>(clip.right), 0);
+    std::vector<char> covered(row.size(), 0);
+    for (std::size_t n = 0; n < xs.size(); ++n) {
+        const int x = canvas.pixelX(xs[n]);
+        const SpanWriter pen(image, colours[n]);
+        for (const ClipRect& part : rest) {
+            raster::dotSpans(x, topRow, width, part, pen);
+            raster::strokeSpans(x, topRow, x, bottomRow, width, part, pen);
+            raster::strokeSpans(canvas.pixelX(xs[n] + reachLeft), bottomRow,
+                                canvas.pixelX(xs[n] + reachRight), bottomRow, width, part, pen);
+        }
+        // The upright's run on the shared rows, as strokeSpans works it out.
+        const double ax = raster::penCentre(x, width);
+        const int first = std::max(raster::floorToInt(ax - h) + 1, clip.left);
+        const int last = std::min(raster::ceilToInt(ax + h) - 1, clip.right - 1);
+        for (int c = first; c <= last; ++c) {
+            row[c] = colours[n] | 0xFF000000u;
+            covered[c] = 1;
+        }
+    }
+    // Columns no upright crosses keep what is under the figure.
+    for (int c = clip.left; c < clip.right;) {
+        if (!covered[c]) {
+            ++c;
+            continue;
+        }
+        int end = c;
+        while (end + 1 < clip.right && covered[end + 1]) ++end;
+        for (int y = shared; y <= sharedLast; ++y)
+            std::memcpy(reinterpret_cast<std::uint32_t*>(image.scanLine(y)) + c, row.data() + c,
+                        sizeof(std::uint32_t) * (end - c + 1));
+        c = end + 1;
+    }
+    canvas.markDrawn();
+}
+
 }  // namespace
 
 void DrawBarFigureFast(BarFigure& bars, FigurePanel& panel, RandomSource& random) {
@@ -62,29 +133,27 @@ void DrawBarFigureFast(BarFigure& bars, FigurePanel& panel, RandomSource& random
             reachRight = std::max(reachRight, v.dx);
         }
 
-    bool lastBarWhole = false;
-    Integer lastX = 0;
-    forCounter<Integer>(kBarFirstX, kBarLastX, *step, [&](Integer x) {
-        canvas.setForeColor(RandomColor(random));
-        lastX = x;
-        lastBarWhole = alongTheBottom && x + reachRight <= 32767;
-        if (!lastBarWhole) {
-            for (Integer cutOff = kBarFirstCutOff; cutOff >= kBarLastCutOff; --cutOff) {
-                bars.minStrokeLength = cutOff;
-                canvas.PSet(x, *top);
-                bars.BarStroke([&](Integer px, Integer py) { canvas.LineTo(px, py); }, x, *bottom,
-                               kBarStrokeLength, kBarStrokeAngle);
-            }
-            return;
+    std::vector<Integer> xs;
+    forCounter<Integer>(kBarFirstX, kBarLastX, *step, [&](Integer x) { xs.push_back(x); });
+    const bool allWhole = alongTheBottom && !xs.empty() && xs.back() + reachRight <= 32767;
+    std::vector<QRgb> colours;
+    for (const Integer x : xs) {
+        const RgbColor colour = RandomColor(random);
+        canvas.setForeColor(colour);
+        colours.push_back(colour.toQRgb());
+        if (allWhole) continue;
+        for (Integer cutOff = kBarFirstCutOff; cutOff >= kBarLastCutOff; --cutOff) {
+            bars.minStrokeLength = cutOff;
+            canvas.PSet(x, *top);
+            bars.BarStroke([&](Integer px, Integer py) { canvas.LineTo(px, py); }, x, *bottom,
+                           kBarStrokeLength, kBarStrokeAngle);
         }
-        canvas.PSet(x, *top);
-        canvas.LineTo(x, *bottom);
-        canvas.Line(float(x + reachLeft), *bottom, float(x + reachRight), *bottom);
-    });
-    // Where the last stroke of the last bar left the pen.
-    if (lastBarWhole) {
+    }
+    if (allWhole) {
+        drawWholeBars(canvas, xs, colours, *top, *bottom, reachLeft, reachRight);
+        // Where the last stroke of the last bar left the pen.
         const Visit end = passes.back().back();
-        canvas.setCurrentX(float(lastX + end.dx));
+        canvas.setCurrentX(float(xs.back() + end.dx));
         canvas.setCurrentY(float(*bottom + end.dy));
     }
     bars.minStrokeLength = 1;

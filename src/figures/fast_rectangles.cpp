@@ -6,7 +6,7 @@
 #include "canvas/drawing_surface.h"
 #include "canvas/numeric.h"
 #include "canvas/random_source.h"
-#include "canvas/raster/cover_row.h"
+#include "canvas/raster/nested_row.h"
 #include "canvas/raster/pen_shapes.h"
 #include "counted_loop.h"
 #include "fast_figures.h"
@@ -74,20 +74,19 @@ void DrawRectangleFigureFast(FigurePanel& panel, RandomSource& random, float X, 
     int first, last;
     if (!tallest.back().rows(first, last)) return;
 
-    raster::CoverRow row(area.width());
+    // The tallest outlines nest: a wider one lies outside a narrower one and so does its
+    // inside. From the widest down, each paints its run outside its inside; an edge of a
+    // smaller half-height across that inside decides all of what is left of the row.
+    raster::NestedRow row;
     const std::size_t tallestIndex = qs.size() - 1;
     for (int y = first; y <= last; ++y) {
-        row.start(reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
-        for (std::size_t i = ps.size(); i-- > 0 && !row.isFull();) {
+        row.start(clip.left, clip.right, reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+        const int edge = lastEdgeOnRow[y];
+        for (std::size_t i = ps.size(); i-- > 0 && row.isOpen();) {
             const BoxOutline& box = tallest[i];
-            const QRgb outer = top[i * qs.size() + tallestIndex].toQRgb();
-            box.row(y, [&](int, int x1, int x2) { row.paint(x1, x2, outer); });
-            const int edge = lastEdgeOnRow[y];
-            if (edge >= 0 && box.isMiddleRow(y)) {
-                const BoxOutline::Run hole = box.hole();
-                if (!hole.isEmpty())
-                    row.paint(hole.first, hole.last, top[i * qs.size() + edge].toQRgb());
-            }
+            row.paint(box.run(y), top[i * qs.size() + tallestIndex].toQRgb());
+            if (edge >= 0 && row.isOpen() && box.isMiddleRow(y))
+                row.fillOpen(top[i * qs.size() + edge].toQRgb());
         }
     }
     canvas.markDrawn();

@@ -19,7 +19,7 @@ void PressDispatcher::Picture1_MouseDown(int, int, float X, float Y) {
     if (mode == u"0") {
         panel_.setPicture1Pointer(platform::CursorCode::Cross);
         panel_.showCircleGroup();
-        DrawCircleFigure(panel_, random_, X, Y);
+        DrawCircleFigureFast(panel_, random_, X, Y);
     } else if (mode == u"2") {
         panel_.setPicture1Pointer(platform::CursorCode::Hourglass);
         panel_.hideGuides();
@@ -35,7 +35,7 @@ void PressDispatcher::Picture1_MouseDown(int, int, float X, float Y) {
     } else if (mode == u"4") {
         panel_.setPicture1Pointer(platform::CursorCode::Arrow);
         panel_.showBarGroup();
-        DrawSquareFigure(panel_, random_, X, Y);
+        DrawSquareFigureFast(panel_, random_, X, Y);
         panel_.hideText5();
     } else if (mode == u"5") {
         panel_.setPicture1Pointer(platform::CursorCode::Arrow);

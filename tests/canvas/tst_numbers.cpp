@@ -88,6 +88,17 @@ class NumbersTest : public QObject {
         QCOMPARE(colours.drawCount(), std::uint64_t(9000));
     }
 
+    // The channel rounding without branches against the rounding rule itself, for every
+    // value a draw can take: k / 2^24 for each 24-bit k.
+    void randomChannelRoundsEveryDrawHalfToEven() {
+        int mismatches = 0;
+        for (std::uint32_t k = 0; k < (1u << 24); ++k) {
+            const float draw = static_cast<float>(k) * (1.0f / 16777216.0f);
+            mismatches += RandomChannel(draw) != *toInteger(draw * 230.0f);
+        }
+        QCOMPARE(mismatches, 0);
+    }
+
     void colourPacking() {
         const RgbColor c = RGB(1, 2, 3);
         QCOMPARE(c.value, 1 + 256 * 2 + 65536 * 3);

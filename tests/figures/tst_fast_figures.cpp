@@ -1,5 +1,5 @@
-// The fast rectangle and bar figures against the plain in-order drawing: the same
-// pixels, the same colours taken, the same pen colour and current point left behind.
+// The fast figures against the plain in-order drawing: the same pixels, the same colours
+// taken, the same pen colour and current point left behind.
 #include "canvas/random_source.h"
 #include "figures/bar_figure.h"
 #include "figures/concentric_figures.h"
@@ -7,6 +7,7 @@
 #include "figures/value_panel.h"
 
 #include <QtTest>
+#include <random>
 
 using namespace chromadeck;
 
@@ -61,6 +62,31 @@ void compareCanvases(const ValuePanel& reference, const ValuePanel& fast, const 
 }
 }  // namespace
 
+// A press of one figure with settings drawn at random: steps, pens, sizes and aspects of
+// every kind, canvases from one pixel up, and press points inside, near the edges and
+// beyond them, so that clipping cuts the rings and boxes on every side.
+struct RandomPress {
+    Setting s;
+    int size, aspect;
+
+    explicit RandomPress(std::mt19937& g) {
+        const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(g); };
+        static const char* const kSteps[] = {"1", "1", "2", "3", "4", "7", "10", "25", "50"};
+        s.step = kSteps[pick(0, 8)];
+        s.penWidth = pick(0, 2) == 0 ? QString(s.step).toInt() : pick(1, 12);
+        if (pick(0, 9) == 0) s.penWidth = pick(20, 90);
+        s.halfWidth = pick(10, 400);
+        s.halfHeight = pick(10, 400);
+        size = pick(10, 1400);
+        aspect = pick(2, 20);
+        s.canvas =
+            pick(0, 9) == 0 ? QSize(pick(1, 4), pick(1, 4)) : QSize(pick(20, 420), pick(20, 320));
+        // In canvas units (about 0.7 pixel), from well before the canvas to well past it.
+        s.x = float(pick(-300, s.canvas.width() * 3 / 2 + 300));
+        s.y = float(pick(-300, s.canvas.height() * 3 / 2 + 300));
+    }
+};
+
 class FastFiguresTest : public QObject {
     Q_OBJECT
   private slots:
@@ -79,6 +105,81 @@ class FastFiguresTest : public QObject {
         DrawRectangleFigure(reference, r1, s.x, s.y);
         DrawRectangleFigureFast(fast, r2, s.x, s.y);
         compareCanvases(reference, fast, r1, r2);
+    }
+
+    void concentricFiguresMatchThePlainDrawing_data() {
+        QTest::addColumn<int>("figure");
+        QTest::newRow("circles") << 0;
+        QTest::newRow("rectangles") << 1;
+        QTest::newRow("squares") << 2;
+    }
+
+    void concentricFiguresMatchThePlainDrawing() {
+        QFETCH(int, figure);
+        using Draw = void (*)(FigurePanel&, RandomSource&, float, float);
+        const Draw plain[] = {DrawCircleFigure, DrawRectangleFigure, DrawSquareFigure};
+        const Draw fast[] = {DrawCircleFigureFast, DrawRectangleFigureFast, DrawSquareFigureFast};
+        std::mt19937 g(2024 + figure);
+        for (int press = 0; press < 120; ++press) {
+            const RandomPress p(g);
+            ValuePanel reference(p.s.canvas), quick(p.s.canvas);
+            for (ValuePanel* f : {&reference, &quick}) {
+                apply(*f, p.s);
+                f->hScroll1 = p.size;
+                f->hScroll2 = p.aspect;
+            }
+            RandomSource r1, r2;
+            plain[figure](reference, r1, p.s.x, p.s.y);
+            fast[figure](quick, r2, p.s.x, p.s.y);
+            const QString what = QString(
+                                     "press %1: step %2 pen %3 size %4 aspect %5 half %6x%7 at "
+                                     "%8,%9 on %10x%11")
+                                     .arg(press)
+                                     .arg(p.s.step)
+                                     .arg(p.s.penWidth)
+                                     .arg(p.size)
+                                     .arg(p.aspect)
+                                     .arg(p.s.halfWidth)
+                                     .arg(p.s.halfHeight)
+                                     .arg(p.s.x)
+                                     .arg(p.s.y)
+                                     .arg(p.s.canvas.width())
+                                     .arg(p.s.canvas.height());
+            compareCanvases(reference, quick, r1, r2);
+            if (QTest::currentTestFailed()) QFAIL(qPrintable(what));
+        }
+    }
+
+    // The presses the benchmark times, on a maximised window's canvas: thousands of rings
+    // and squares, most of them cut by the canvas's edges.
+    void heaviestPressesMatchThePlainDrawing_data() {
+        QTest::addColumn<int>("figure");
+        QTest::addColumn<int>("aspect");
+        QTest::newRow("circles") << 0 << 10;
+        QTest::newRow("ellipses") << 0 << 2;
+        QTest::newRow("tall ellipses") << 0 << 20;
+        QTest::newRow("squares") << 2 << 10;
+    }
+
+    void heaviestPressesMatchThePlainDrawing() {
+        QFETCH(int, figure);
+        QFETCH(int, aspect);
+        const Setting s{"1", 1, 900, 900, 900 * 15 / 10.51875f, 535 * 15 / 10.525f, {1799, 1069}};
+        ValuePanel reference(s.canvas), quick(s.canvas);
+        for (ValuePanel* f : {&reference, &quick}) {
+            apply(*f, s);
+            f->hScroll1 = 5000;
+            f->hScroll2 = aspect;
+        }
+        RandomSource r1, r2;
+        if (figure == 0) {
+            DrawCircleFigure(reference, r1, s.x, s.y);
+            DrawCircleFigureFast(quick, r2, s.x, s.y);
+        } else {
+            DrawSquareFigure(reference, r1, s.x, s.y);
+            DrawSquareFigureFast(quick, r2, s.x, s.y);
+        }
+        compareCanvases(reference, quick, r1, r2);
     }
 
     void barsMatchThePlainDrawing_data() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nested_row.h"
 #include "spans.h"
 
 #include <cmath>
@@ -40,13 +41,18 @@ void strokeSpans(double ax, double ay, double bx, double by, int width, const Cl
     }
     if (ax == bx) {  // vertical: a column with round caps
         const double y1 = std::min(ay, by), y2 = std::max(ay, by);
+        // Between the caps every row is the same run: work it out once, since the bar
+        // figure draws thousands of columns the height of the canvas.
+        const int runFirst = std::max(floorToInt(ax - h) + 1, clip.left);
+        const int runLast = std::min(ceilToInt(ax + h) - 1, clip.right - 1);
         for (int y = first; y <= last; ++y) {
-            double half = h;
-            if (y < y1)
-                half = std::sqrt(std::max(0.0, h2 - (y1 - y) * (y1 - y)));
-            else if (y > y2)
-                half = std::sqrt(std::max(0.0, h2 - (y - y2) * (y - y2)));
-            emitOpen(sink, y, ax - half, ax + half, clip);
+            if (y < y1 || y > y2) {
+                const double d = y < y1 ? y1 - y : y - y2;
+                const double half = std::sqrt(std::max(0.0, h2 - d * d));
+                emitOpen(sink, y, ax - half, ax + half, clip);
+            } else if (runFirst <= runLast) {
+                sink(y, runFirst, runLast);
+            }
         }
         return;
     }
@@ -153,6 +159,32 @@ class BoxOutline {
             if (!right_.isEmpty()) sink(y, right_.first, right_.last);
         }
     }
+
+    // Row y as one run less a hole (see nested_row.h), clipped like row(): nothing on rows
+    // the outline does not touch.
+    RowRun run(int y) const {
+        RowRun r;
+        if (!valid_ || y < first_ || y > last_) return r;
+        if (y < y1_ || y > y2_) {
+            const double dy = y < y1_ ? y1_ - y : y - y2_;
+            const double half = std::sqrt(std::max(0.0, h2_ - dy * dy));
+            if (!(x2_ + half > x1_ - half)) return r;
+            r.first = std::max(floorToInt(x1_ - half) + 1, clip_.left);
+            r.last = std::min(ceilToInt(x2_ + half) - 1, clip_.right - 1);
+        } else if (y - y1_ < h_ || y2_ - y < h_ || sidesMeet_) {
+            r.first = full_.first;
+            r.last = full_.last;
+        } else {
+            r = middleRun();
+        }
+        return r;
+    }
+
+    // The run of a middle row (isMiddleRow), the same on all of them.
+    RowRun middleRun() const {
+        return RowRun{left_.first, right_.last, left_.last + 1, right_.first - 1};
+    }
+    bool sidesMeet() const { return sidesMeet_; }
 
   private:
     Run clipped(double lo, double hi) const {

@@ -24,12 +24,25 @@ struct ClipRect {
     static ClipRect of(int width, int height) { return {0, 0, width, height}; }
 };
 
+// Whole pixels of v rounded down and up, without the library call floor and ceil make on
+// the baseline instruction set (the shapes make two a row). Far-away values are first
+// brought within +-2^30, beyond any image, so that they stay as far outside it as they
+// were.
+inline int floorToInt(double v) {
+    v = std::clamp(v, -1073741824.0, 1073741824.0);
+    const int t = static_cast<int>(v);
+    return t - (v < t);
+}
+inline int ceilToInt(double v) {
+    v = std::clamp(v, -1073741824.0, 1073741824.0);
+    const int t = static_cast<int>(v);
+    return t + (v > t);
+}
+
 // Rows whose centres lie strictly between lo and hi, clipped.
 inline bool openRows(double lo, double hi, const ClipRect& clip, int& first, int& last) {
-    const double f = std::floor(lo) + 1.0;
-    const double l = std::ceil(hi) - 1.0;
-    first = static_cast<int>(std::max(f, static_cast<double>(clip.top)));
-    last = static_cast<int>(std::min(l, static_cast<double>(clip.bottom - 1)));
+    first = std::max(floorToInt(lo) + 1, clip.top);
+    last = std::min(ceilToInt(hi) - 1, clip.bottom - 1);
     return first <= last;
 }
 
@@ -37,10 +50,8 @@ inline bool openRows(double lo, double hi, const ClipRect& clip, int& first, int
 template <typename Sink>
 inline void emitOpen(Sink& sink, int y, double lo, double hi, const ClipRect& clip) {
     if (!(hi > lo)) return;
-    const double f = std::floor(lo) + 1.0;
-    const double l = std::ceil(hi) - 1.0;
-    const int first = static_cast<int>(std::max(f, static_cast<double>(clip.left)));
-    const int last = static_cast<int>(std::min(l, static_cast<double>(clip.right - 1)));
+    const int first = std::max(floorToInt(lo) + 1, clip.left);
+    const int last = std::min(ceilToInt(hi) - 1, clip.right - 1);
     if (first <= last) sink(y, first, last);
 }
 
