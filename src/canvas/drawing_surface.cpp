@@ -8,6 +8,8 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace chromadeck {
 
@@ -145,12 +147,18 @@ double DrawingSurface::ScaleX(double value, int fromMode, int toMode) {
 // ---- persistent image and screen layer
 
 void DrawingSurface::paintBackground(QImage& image) const {
-    image.fill(backColor_.toQRgb());
-    if (!picture_.isNull()) {
-        QPainter painter(&image);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, picture_);
-    }
+    // A picture that covers the image hides the background colour: filling under it
+    // would only cost a pass over a screenful.
+    const bool covered = picture_.format() == QImage::Format_RGB32 &&
+                         picture_.width() >= image.width() && picture_.height() >= image.height();
+    if (!covered) image.fill(backColor_.toQRgb());
+    if (picture_.isNull()) return;
+    // Pixel for pixel from the corner, whatever density the picture says it has.
+    const QRect area = picture_.rect() & image.rect();
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = 0; y < area.height(); ++y)
+        std::memcpy(bits + y * stride, picture_.constScanLine(y), size_t(area.width()) * 4);
 }
 
 QSize DrawingSurface::storeSizeFor(QSize area) {
@@ -172,9 +180,8 @@ void DrawingSurface::ensureStoreCovers(QSize area) const {
     }
     store_ = std::move(grown);
     if (!screenLayer_.isNull()) {
-        QImage layer = platform::NewPicture(need, QImage::Format_ARGB32_Premultiplied);
+        QImage layer = platform::NewClearPicture(need, QImage::Format_ARGB32_Premultiplied);
         if (!layer.isNull()) {
-            layer.fill(Qt::transparent);
             QPainter painter(&layer);
             painter.drawImage(0, 0, screenLayer_);
         }
@@ -208,7 +215,14 @@ void DrawingSurface::rebuild() {
 
 void DrawingSurface::clearScreenLayer() {
     if (screenLayerUsed_) {
-        screenLayer_.fill(Qt::transparent);
+        // Only where something was drawn: a stroke's preview clears its own place, not a
+        // screenful, on every move.
+        const QRect area = std::exchange(layerDrawn_, QRect()) & screenLayer_.rect();
+        uchar* bits = area.isEmpty() ? nullptr : screenLayer_.bits();
+        const qsizetype stride = screenLayer_.bytesPerLine();
+        for (int y = area.top(); bits && y <= area.bottom(); ++y)
+            std::memset(bits + y * stride + qsizetype(area.left()) * 4, 0,
+                        size_t(area.width()) * 4);
         screenLayerUsed_ = false;
     }
 }
@@ -228,20 +242,32 @@ QImage& DrawingSurface::drawingTarget() {
     ensureStoreCovers(drawingSize());
     if (autoRedraw_) return store_;
     if (screenLayer_.size() != store_.size()) {
-        screenLayer_ = platform::NewPicture(store_.size(), QImage::Format_ARGB32_Premultiplied);
+        screenLayer_ =
+            platform::NewClearPicture(store_.size(), QImage::Format_ARGB32_Premultiplied);
         // Screen-only drawing without the memory for it goes nowhere.
         if (screenLayer_.isNull()) return screenLayer_;
-        screenLayer_.fill(Qt::transparent);
     }
     screenLayerUsed_ = true;
     return screenLayer_;
 }
 
 void DrawingSurface::markDrawn() {
-    if (!updatePending_) {
+    markDrawn(QRect(QPoint(0, 0), drawingSize()));
+}
+
+void DrawingSurface::markDrawn(const QRect& pixels) {
+    if (!pixels.isEmpty()) drawn_ |= pixels;
+    if (!autoRedraw_ && !pixels.isEmpty()) layerDrawn_ |= pixels;
+    if (host_ && host_->repaintsParts()) {
+        if (!pixels.isEmpty()) host_->scheduleRepaintOf(pixels);
+    } else if (!updatePending_) {
         updatePending_ = true;
         if (host_) host_->scheduleRepaint();
     }
+}
+
+QRect DrawingSurface::takeDrawnRect() {
+    return std::exchange(drawn_, QRect()) & QRect(QPoint(0, 0), drawingSize());
 }
 
 QImage DrawingSurface::Image() const {
@@ -260,13 +286,16 @@ QSize DrawingSurface::drawableSize(const QImage& target) const {
 
 void DrawingSurface::Cls() {
     // Screen-only drawing goes in any case; persistent drawing only with AutoRedraw on.
+    currentX_ = currentY_ = 0;
     if (autoRedraw_) {
         rebuild();
+        markDrawn();
     } else {
+        // What shows changes only where the layer held drawing.
+        const QRect cleared = screenLayerUsed_ ? layerDrawn_ : QRect();
         clearScreenLayer();
+        markDrawn(cleared);
     }
-    currentX_ = currentY_ = 0;
-    markDrawn();
 }
 
 void DrawingSurface::Refresh() {

@@ -21,6 +21,10 @@ class SurfaceHost {
     virtual void scheduleRepaint() = 0;
     // Repaint at once (Refresh).
     virtual void repaintNow() = 0;
+    // Whether it repaints only what changed: then it is told each changed rectangle, in
+    // pixels of the drawing area, instead of scheduleRepaint().
+    virtual bool repaintsParts() const { return false; }
+    virtual void scheduleRepaintOf(const QRect& pixels) { (void)pixels; }
 };
 
 // The picture of a picture box without the box: a persistent image that keeps everything
@@ -148,9 +152,13 @@ class DrawingSurface {
 
     // The image drawing goes to now (persistent, or the screen layer), grown to the
     // drawing area as far as memory allows (clip to drawableSize); call markDrawn after
-    // writing to it.
+    // writing to it, with the pixels written when they are known.
     QImage& drawingTarget();
     void markDrawn();
+    void markDrawn(const QRect& pixels);
+    // The pixels drawn since the last call, as one rectangle of the drawing area (all of
+    // it after drawing that did not say where); empty when nothing was drawn.
+    QRect takeDrawnRect();
 
     // ---- for whatever shows the surface: both images cover the drawing area, unless the
     // memory to grow them was refused.
@@ -204,6 +212,8 @@ class DrawingSurface {
     mutable QImage screenLayer_;  // ARGB32: transparent except for screen-only drawing
     mutable bool screenLayerUsed_ = false;
     bool updatePending_ = false;
+    QRect drawn_;       // what takeDrawnRect() hands out next
+    QRect layerDrawn_;  // where the screen-only layer may hold drawing
 };
 
 }  // namespace chromadeck

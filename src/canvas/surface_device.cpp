@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
+#include <cmath>
 
 namespace chromadeck {
 
@@ -26,7 +27,7 @@ void DrawingSurface::BitBlt(int x, int y, int w, int h, const QImage& source, in
             ? source
             : source.convertToFormat(QImage::Format_RGB32);
     raster::copyRect(target, x, y, cw, ch, src, sx, sy);
-    markDrawn();
+    markDrawn(QRect(x, y, cw, ch));
 }
 
 void DrawingSurface::TransparentBlt(int x, int y, int w, int h, const QImage& source, int sx,
@@ -40,7 +41,7 @@ void DrawingSurface::TransparentBlt(int x, int y, int w, int h, const QImage& so
     // Clip on a view of the drawing area so that nothing lands in the hidden store.
     QImage view(target.bits(), area.width(), area.height(), target.bytesPerLine(), target.format());
     raster::transparentCopy(view, x, y, w, h, src, sx, sy, sw, sh, mask.toQRgb());
-    markDrawn();
+    markDrawn(QRect(x, y, w, h));
 }
 
 long long DrawingSurface::ExtFloodFill(int x, int y, RgbColor colour) {
@@ -76,6 +77,7 @@ void DrawingSurface::Print(const QString& text) {
     const QStringList lines =
         QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
     const double x = pixelXf(currentX_), y = pixelYf(currentY_);
+    QRect drawn;
     {
         QImage& target = drawingTarget();
         QPainter painter(&target);
@@ -87,14 +89,22 @@ void DrawingSurface::Print(const QString& text) {
         painter.translate(x, y);
         painter.rotate(-angle);
         double baseline = metrics.ascent();
+        QRectF cells;
         for (const QString& line : lines) {
             painter.drawText(QPointF(0, baseline), line);
+            cells |= QRectF(0, baseline - metrics.ascent(), metrics.horizontalAdvance(line),
+                            metrics.height());
             baseline += metrics.height();
         }
+        // Glyphs may lean or reach out of their cells (italics, accents, smoothing): a
+        // line's height around the cells takes them in.
+        const int reach = int(std::ceil(metrics.height())) + 2;
+        drawn = painter.transform().mapRect(cells).toAlignedRect().adjusted(-reach, -reach, reach,
+                                                                            reach);
     }
     currentX_ = ScaleLeft();
     currentY_ = static_cast<float>(currentY_ + pixelsToUnitsY(metrics.height() * lines.size()));
-    markDrawn();
+    markDrawn(drawn);
 }
 
 float DrawingSurface::TextWidth(const QString& text) const {

@@ -12,8 +12,9 @@ namespace chromadeck {
 
 namespace {
 
+using raster::BoundedSpanWriter;
 using raster::ClipRect;
-using raster::SpanWriter;
+using raster::SpanBounds;
 
 // Keeps only the pixels of an outline whose angle about the centre lies on the arc from
 // start to end, counter-clockwise, as seen on the screen (y grows downwards).
@@ -52,11 +53,12 @@ void DrawingSurface::Line(float x1, float y1, float x2, float y2, std::optional<
     QImage& target = drawingTarget();
     const QSize area = drawableSize(target);
     const ClipRect clip = ClipRect::of(area.width(), area.height());
+    SpanBounds bounds;
     raster::strokeSpans(pixelX(x1), pixelY(y1), pixelX(x2), pixelY(y2), drawWidth_, clip,
-                        SpanWriter(target, penColour(colour)));
+                        BoundedSpanWriter(target, penColour(colour), bounds));
     currentX_ = x2;
     currentY_ = y2;
-    markDrawn();
+    markDrawn(bounds.rect());
 }
 
 void DrawingSurface::LineTo(float x2, float y2, std::optional<RgbColor> colour) {
@@ -68,11 +70,12 @@ void DrawingSurface::LineBox(float x1, float y1, float x2, float y2,
     QImage& target = drawingTarget();
     const QSize area = drawableSize(target);
     const ClipRect clip = ClipRect::of(area.width(), area.height());
+    SpanBounds bounds;
     raster::boxOutlineSpans(pixelX(x1), pixelY(y1), pixelX(x2), pixelY(y2), drawWidth_, clip,
-                            SpanWriter(target, penColour(colour)));
+                            BoundedSpanWriter(target, penColour(colour), bounds));
     currentX_ = x2;
     currentY_ = y2;
-    markDrawn();
+    markDrawn(bounds.rect());
 }
 
 void DrawingSurface::Circle(float x, float y, float radius, std::optional<RgbColor> colour,
@@ -87,7 +90,8 @@ void DrawingSurface::Circle(float x, float y, float radius, std::optional<RgbCol
     QImage& target = drawingTarget();
     const QSize area = drawableSize(target);
     const ClipRect clip = ClipRect::of(area.width(), area.height());
-    const SpanWriter writer(target, penColour(colour));
+    SpanBounds bounds;
+    const BoundedSpanWriter writer(target, penColour(colour), bounds);
 
     const double s = start.value_or(0.0f), e = end.value_or(0.0f);
     if (s == 0 && e == 0) {
@@ -96,8 +100,8 @@ void DrawingSurface::Circle(float x, float y, float radius, std::optional<RgbCol
         // An arc; a negative angle also draws the radius from the centre to that end.
         const double from = std::fmod(std::fabs(s), 2 * std::numbers::pi);
         const double to = std::fmod(std::fabs(e), 2 * std::numbers::pi);
-        SpanWriter w = writer;
-        ArcFilter<SpanWriter> filter{w, penCentreOf(cx), penCentreOf(cy), a, b, from, to};
+        BoundedSpanWriter w = writer;
+        ArcFilter<BoundedSpanWriter> filter{w, penCentreOf(cx), penCentreOf(cy), a, b, from, to};
         raster::ellipseOutlineSpans(cx, cy, a, b, drawWidth_, clip, filter);
         for (const double angle : {s, e}) {
             if (angle >= 0) continue;
@@ -108,7 +112,7 @@ void DrawingSurface::Circle(float x, float y, float radius, std::optional<RgbCol
     }
     currentX_ = x;
     currentY_ = y;
-    markDrawn();
+    markDrawn(bounds.rect());
 }
 
 double DrawingSurface::penCentreOf(double v) const {
@@ -119,10 +123,12 @@ void DrawingSurface::PSet(float x, float y, std::optional<RgbColor> colour) {
     QImage& target = drawingTarget();
     const QSize area = drawableSize(target);
     const ClipRect clip = ClipRect::of(area.width(), area.height());
-    raster::dotSpans(pixelX(x), pixelY(y), drawWidth_, clip, SpanWriter(target, penColour(colour)));
+    SpanBounds bounds;
+    raster::dotSpans(pixelX(x), pixelY(y), drawWidth_, clip,
+                     BoundedSpanWriter(target, penColour(colour), bounds));
     currentX_ = x;
     currentY_ = y;
-    markDrawn();
+    markDrawn(bounds.rect());
 }
 
 RgbColor DrawingSurface::Point(float x, float y) const {

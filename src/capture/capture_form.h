@@ -124,6 +124,9 @@ class CaptureForm : public QWidget, private SurfaceHost, private capture::Captur
     QSize drawingArea() const override;
     void scheduleRepaint() override { update(); }
     void repaintNow() override { repaint(); }
+    // A stroke's preview on a 4K screen must not repaint the whole screen on every move.
+    bool repaintsParts() const override { return true; }
+    void scheduleRepaintOf(const QRect& pixels) override;
 
     // What the session asks of the window.
     void setPointer(platform::CursorCode code) override;

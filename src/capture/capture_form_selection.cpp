@@ -5,6 +5,7 @@
 #include "canvas/mouse_codes.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace chromadeck {
@@ -13,7 +14,7 @@ using namespace capture;
 
 // ---- the picture
 
-void CaptureForm::paintEvent(QPaintEvent*) {
+void CaptureForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (!session_) {
         painter.fillRect(rect(), Qt::black);
@@ -21,14 +22,28 @@ void CaptureForm::paintEvent(QPaintEvent*) {
     }
     DrawingSurface& picture = session_->surface();
     picture.repaintStarted();
-    const QRect area = rect();
-    painter.fillRect(area, picture.BackColor().toQColor());
-    // The picture's device pixels over the window's logical ones: on a screen of the
-    // grab's density that is one to one, so the frozen screen is as sharp as the screen.
-    const QRectF pixels = session_->scale().deviceRect(0, 0, area.width(), area.height());
-    painter.drawImage(QRectF(area), picture.persistentImage(), pixels);
-    if (const QImage* layer = picture.screenLayer())
-        painter.drawImage(QRectF(area), *layer, pixels);
+    const QImage& shown = picture.persistentImage();
+    const qreal ratio = session_->scale().ratio;
+    // Only what changed: a stroke's preview repaints the old and the new shape's place.
+    for (const QRect& part : event->region()) {
+        // The picture's device pixels over the window's logical ones: on a screen of the
+        // grab's density that is one to one, so the frozen screen is as sharp as the screen.
+        const QRectF pixels(part.x() * ratio, part.y() * ratio, part.width() * ratio,
+                            part.height() * ratio);
+        if (!QRectF(shown.rect()).contains(pixels))
+            painter.fillRect(part, picture.BackColor().toQColor());
+        painter.drawImage(QRectF(part), shown, pixels);
+        if (const QImage* layer = picture.screenLayer())
+            painter.drawImage(QRectF(part), *layer, pixels);
+    }
+}
+
+void CaptureForm::scheduleRepaintOf(const QRect& pixels) {
+    // Device pixels to the window pixels that show any part of them.
+    const qreal ratio = session_ ? session_->scale().ratio : 1;
+    update(QRectF(pixels.x() / ratio, pixels.y() / ratio, pixels.width() / ratio,
+                  pixels.height() / ratio)
+               .toAlignedRect());
 }
 
 QSize CaptureForm::drawingArea() const {

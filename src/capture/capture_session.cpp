@@ -9,7 +9,8 @@ namespace chromadeck::capture {
 CaptureSession::CaptureSession(CaptureView& view, QSizeF screen, HistoryLimits limits)
     : view_(view),
       screen_(screen),
-      surface_(QSize(toLongClamped(float(screen.width())), toLongClamped(float(screen.height())))),
+      // The picture takes the screen's size when it comes, at its own density.
+      surface_(QSize(1, 1)),
       history_(limits),
       tools_{makeTool(CaptureTool::Arrow), makeTool(CaptureTool::Text),
              makeTool(CaptureTool::Ellipse), makeTool(CaptureTool::Rectangle)} {}
@@ -17,21 +18,25 @@ CaptureSession::CaptureSession(CaptureView& view, QSizeF screen, HistoryLimits l
 bool CaptureSession::start(const QImage& shot) {
     surface_.setAutoRedraw(true);
     scale_.ratio = shot.devicePixelRatio();
-    const QSize area = scale_.deviceSize(screen_);
-    if (area != surface_.drawingSize()) surface_.setDrawingSize(area);
+    if (shot.isNull() || !surface_.setPicture(shot)) return false;
+    // The shot is the surface's picture before the surface takes the screen's size, so
+    // the image shown is made once, as a copy of it: the one copy of the screen an
+    // opening takes.
+    surface_.setDrawingSize(scale_.deviceSize(screen_));
     scale_.setUp(surface_);
     // A screenful that could not be had leaves the surface without an image, or with one
-    // too small: nothing may be copied into it.
-    if (shot.isNull() || !surface_.coversDrawingArea()) return false;
-    surface_.BitBlt(0, 0, area.width(), area.height(), shot, 0, 0);
-    const QImage picture = surface_.Image();
-    if (picture.isNull()) return false;
-    surface_.setPicture(picture);
+    // too small.
+    if (!surface_.coversDrawingArea()) return false;
+    surface_.takeDrawnRect();
     return history_.StartHistory(surface_.Picture());
 }
 
 QImage CaptureSession::regionPicture(Long left, Long top, Long right, Long bottom) const {
-    return surface_.Image().copy(scale_.deviceRect(left, top, right, bottom));
+    // The kept picture holds every kept annotation and never a stroke still being drawn.
+    // The copy is of pixels alone: whatever density the screen had, it is the size it says.
+    QImage region = history_.kept().copy(scale_.deviceRect(left, top, right, bottom));
+    region.setDevicePixelRatio(1);
+    return region;
 }
 
 void CaptureSession::hideSelection() {

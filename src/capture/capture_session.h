@@ -87,6 +87,8 @@ class CaptureSession {
     void ResetSelection(float x, float y);
     void hideSelection();
     void showSelection();
+    // Shows the kept picture again over `pixels` of the picture shown.
+    void showKept(const QRect& pixels);
     void annotationPress(float X, float Y);
     void annotationMove(float X, float Y);
     void annotationRelease(float X, float Y);

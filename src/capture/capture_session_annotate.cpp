@@ -1,6 +1,8 @@
 // The capture run's annotations and toolbar: the chosen tool's strokes, undo and redo.
 #include "capture_session.h"
 
+#include <cstring>
+
 namespace chromadeck::capture {
 
 // ---- the toolbar
@@ -30,17 +32,24 @@ void CaptureSession::chooseTool(CaptureTool chosen) {
 }
 
 void CaptureSession::PushSnapshot() {
-    const QImage kept = surface_.Image();
-    // Without the memory the picture stays as last kept (the annotation is on the screen
-    // until the next stroke) rather than be replaced by an empty one.
-    if (kept.isNull()) {
-        view_.tellOutOfMemory(QStringLiteral("无法保留这次标注，下一笔开始时它会消失。"));
-        return;
+    const QRect changed = surface_.takeDrawnRect();
+    if (!history_.PushChange(surface_.persistentImage(), changed)) {
+        // Without the memory to keep it, the annotation goes at once, rather than stay on
+        // the screen where a copy would not find it.
+        showKept(changed);
+        view_.tellOutOfMemory(QStringLiteral("无法保留这次标注。"));
     }
-    surface_.setPicture(kept);
-    if (!history_.PushSnapshot(surface_.Picture()))
-        view_.tellOutOfMemory(
-            QStringLiteral("这次标注无法记入撤销记录，撤销时它会与上一步一起撤销。"));
+}
+
+void CaptureSession::showKept(const QRect& pixels) {
+    const QImage& kept = history_.kept();
+    QImage& shown = surface_.drawingTarget();
+    const QRect area = pixels & kept.rect() & shown.rect();
+    if (area.isEmpty() || kept.format() != shown.format()) return;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::memcpy(shown.scanLine(y) + qsizetype(area.left()) * 4,
+                    kept.constScanLine(y) + qsizetype(area.left()) * 4, size_t(area.width()) * 4);
+    surface_.markDrawn(area);
 }
 
 void CaptureSession::Undo() {
@@ -48,7 +57,7 @@ void CaptureSession::Undo() {
     if (step.kind == CaptureHistory::Step::Refused) {
         view_.tellOutOfMemory(QStringLiteral("无法撤销这一步。"));
     } else if (step.kind == CaptureHistory::Step::Show) {
-        surface_.setPicture(step.picture);
+        showKept(step.changed);
     } else if (step.kind == CaptureHistory::Step::PastFirst) {
         // Nothing left to undo: the region goes and the window is selecting again. The
         // picture and the later snapshots stay, so redo can bring them back.
@@ -63,7 +72,7 @@ void CaptureSession::Undo() {
 
 void CaptureSession::Redo() {
     const CaptureHistory::Step step = history_.Redo();
-    if (step.kind == CaptureHistory::Step::Show) surface_.setPicture(step.picture);
+    if (step.kind == CaptureHistory::Step::Show) showKept(step.changed);
     if (step.kind == CaptureHistory::Step::Refused)
         view_.tellOutOfMemory(QStringLiteral("无法重做这一步。"));
 }
@@ -99,14 +108,21 @@ void CaptureSession::annotationPress(float X, float Y) {
 
 void CaptureSession::annotationMove(float X, float Y) {
     if (!run_.Drawing) return;
-    surface_.Cls();
+    // A stroke may go on after the text tool's first click let the pen draw for keeps
+    // again: previews stay screen-only all the same. The surface's own background is the
+    // grabbed screen, not the kept picture, so nothing here may rebuild from it.
+    surface_.setAutoRedraw(false);
+    surface_.Cls();  // the last preview goes, where it was
     ToolContext context = toolContext();
     tool().preview(context, strokeEnd(X, Y));
 }
 
 void CaptureSession::annotationRelease(float X, float Y) {
+    // Back to the picture as last kept: the preview goes, and what was kept is what the
+    // surface holds (rebuilding it from its background picture would cost a screenful).
+    surface_.Cls();
     surface_.setAutoRedraw(true);
-    surface_.Cls();  // back to the picture as last kept
+    surface_.takeDrawnRect();
     ToolContext context = toolContext();
     if (!tool().release(context, QPointF(X, Y), strokeEnd(X, Y))) return;
     run_.Drawing = false;

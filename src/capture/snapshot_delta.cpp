@@ -78,17 +78,19 @@ class StepReader {
     qsizetype at_;
 };
 
-void encodeRuns(StepWriter& out, const QImage& before, const QImage& after) {
+void encodeRuns(StepWriter& out, const QImage& before, const QImage& after, const QRect& area) {
     out.append(kRunsMagic, 4);
     out.word(quint32(after.width()));
     out.word(quint32(after.height()));
     out.word(quint32(after.format()));
-    const int width = after.width();
-    for (int y = 0; y < after.height(); ++y) {
+    // Runs never reach past the columns compared: with nothing changed outside them, the
+    // bytes are those of comparing the whole picture.
+    const int left = area.left(), width = area.right() + 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* was = reinterpret_cast<const quint32*>(before.constScanLine(y));
         const auto* now = reinterpret_cast<const quint32*>(after.constScanLine(y));
-        if (std::memcmp(was, now, size_t(width) * 4) == 0) continue;
-        for (int x = 0; x < width;) {
+        if (std::memcmp(was + left, now + left, size_t(width - left) * 4) == 0) continue;
+        for (int x = left; x < width;) {
             if (was[x] == now[x]) {
                 ++x;
                 continue;
@@ -207,12 +209,12 @@ bool applyWhole(const QByteArray& step, QImage& picture, StepWay way) {
 }  // namespace
 
 std::optional<QByteArray> EncodeSnapshotDelta(const QImage& before, const QImage& after,
-                                              qsizetype largestBlock) {
+                                              qsizetype largestBlock, std::optional<QRect> within) {
     if (before.isNull() || after.isNull()) return std::nullopt;
     try {
         StepWriter out(largestBlock);
         if (sameRunShape(before, after))
-            encodeRuns(out, before, after);
+            encodeRuns(out, before, after, within ? *within & after.rect() : after.rect());
         else
             encodeWhole(out, before, after, largestBlock);
         return out.take();

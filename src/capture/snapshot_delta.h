@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <limits>
 #include <optional>
 
@@ -21,9 +22,11 @@ enum class StepWay { Forward, Back };
 
 // The step from `before` to `after`. Nothing when its memory cannot be had, or when it
 // would take a block larger than `largestBlock` bytes, counted as the system refusing it.
+// Given `within`, only its pixels are compared: the caller knows nothing else changed.
 std::optional<QByteArray> EncodeSnapshotDelta(
     const QImage& before, const QImage& after,
-    qsizetype largestBlock = std::numeric_limits<qsizetype>::max());
+    qsizetype largestBlock = std::numeric_limits<qsizetype>::max(),
+    std::optional<QRect> within = std::nullopt);
 
 // Whether `step` keeps its two pictures whole (so taking it replaces the picture instead
 // of changing some of its pixels).

@@ -1,5 +1,7 @@
 #include "picture_memory.h"
 
+#include <cstdlib>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -32,6 +34,17 @@ QImage NewPicture(QSize size, QImage::Format format) {
     if (size.isEmpty() || !FitsPictureBudget(size, format)) return QImage();
     // A null image is also what QImage gives when the system has no memory for it.
     return QImage(size, format);
+}
+
+QImage NewClearPicture(QSize size, QImage::Format format) {
+    if (size.isEmpty() || !FitsPictureBudget(size, format)) return QImage();
+    const qsizetype bytesPerLine =
+        (qsizetype(size.width()) * QImage::toPixelFormat(format).bitsPerPixel() + 31) / 32 * 4;
+    void* pixels = std::calloc(size_t(bytesPerLine) * size_t(size.height()), 1);
+    if (!pixels) return QImage();
+    return QImage(
+        static_cast<uchar*>(pixels), size.width(), size.height(), bytesPerLine, format,
+        [](void* memory) { std::free(memory); }, pixels);
 }
 
 void GiveFreedMemoryBack() {

@@ -25,6 +25,11 @@ bool FitsPictureBudget(QSize size, QImage::Format format);
 // so that running out of memory refuses the action instead of crashing it.
 QImage NewPicture(QSize size, QImage::Format format);
 
+// The same with every byte zero (transparent, for formats with alpha). The memory comes
+// from the system already cleared and costs nothing until drawn on, so a screen-sized
+// layer that only ever holds a stroke's preview stays small.
+QImage NewClearPicture(QSize size, QImage::Format format);
+
 // Hands memory the program has freed back to the system. The C library keeps freed
 // blocks of a few megabytes for reuse, so after a large piece of work (a capture run on a
 // 4K screen) tens of megabytes would otherwise stay counted against the program.

@@ -4,6 +4,8 @@
 #include "pixel_surface.h"
 
 #include <QtTest>
+#include <functional>
+#include <vector>
 
 using namespace chromadeck;
 using chromadeck::testing::pixelSurface;
@@ -52,6 +54,49 @@ class SurfaceTextTest : public QObject {
                 }
         QVERIFY(above > 50);  // runs upwards from the press point
         QCOMPARE(right, 0);
+    }
+
+    void everythingDrawnLiesInTheRectangleItReports() {
+        // Whoever shows only what changed (the capture window) trusts this rectangle: a
+        // pixel drawn outside it would never be shown, kept or undone.
+        DrawingSurface surface;
+        pixelSurface(surface, 240, 160);
+        int shade = 0;  // each round in other colours, so that every drawing changes pixels
+        const std::vector<std::function<void()>> drawings = {
+            [&] { surface.Line(-20, 30, 260, 90, RGB(1, shade, 0)); },
+            [&] { surface.LineBox(230, 150, 100, 40, RGB(2, shade, 0)); },
+            [&] { surface.Circle(120, 80, 70, RGB(3, shade, 0), {}, {}, 0.4f); },
+            [&] { surface.Circle(120, 80, 50, RGB(4, shade, 0), -0.5f, -2.5f); },
+            [&] { surface.PSet(239, 159, RGB(5, shade, 0)); },
+            [&] {
+                surface.setForeColor(RGB(6, shade, 0));
+                surface.SelectFont({"Liberation Serif", -28, 1350, 800, true});
+                surface.setCurrentX(120);
+                surface.setCurrentY(120);
+                surface.Print(QStringLiteral("Ajy\n字f/"));
+                surface.RestoreFont({});
+            },
+        };
+        for (const int width : {1, 7}) {
+            surface.setDrawWidth(width);
+            shade = width;
+            for (const auto& draw : drawings) {
+                const QImage before = surface.Image();
+                surface.takeDrawnRect();
+                draw();
+                const QRect reported = surface.takeDrawnRect();
+                const QImage after = surface.Image();
+                int changed = 0;
+                for (int y = 0; y < after.height(); ++y)
+                    for (int x = 0; x < after.width(); ++x)
+                        if (after.pixel(x, y) != before.pixel(x, y)) {
+                            ++changed;
+                            QVERIFY2(reported.contains(x, y),
+                                     qPrintable(QString("%1,%2").arg(x).arg(y)));
+                        }
+                QVERIFY(changed > 0);
+            }
+        }
     }
 };
 

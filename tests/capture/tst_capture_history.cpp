@@ -191,13 +191,64 @@ class CaptureHistoryTest : public QObject {
         for (Long k = 1; k <= history.SnapTop(); ++k) QCOMPARE(history.snapshot(k), kept[k - 1]);
     }
 
+    void changesAreKeptInPlaceAndShownByTheirRectangle() {
+        // As the window uses it: the picture shown is the window's own, each push names
+        // where it changed, and each step back or forth is shown by copying only its
+        // rectangle from the kept picture. After a reset the picture shown keeps its
+        // annotations and the next step runs from the grabbed screen.
+        std::mt19937 random(5);
+        const QImage screen = patternedScreen({400, 300});
+        CaptureHistory history(HistoryLimits{.bound = 60'000});
+        QVERIFY(history.StartHistory(screen));
+        QImage shown = screen.copy();
+        QList<QImage> kept{screen};
+        Long pos = 1;
+        const uchar* keptPixels = nullptr;
+        const auto show = [&](const CaptureHistory::Step& step) {
+            if (step.kind != CaptureHistory::Step::Show) return;
+            QPainter(&shown).drawImage(step.changed.topLeft(), step.picture, step.changed);
+        };
+        for (int round = 0; round < 300; ++round) {
+            const unsigned choice = random() % 10;
+            if (choice < 4) {
+                annotate(shown, round);
+                const QRect drawn((round * 397) % 199, (round * 151) % 199, 201, 101);
+                QVERIFY(history.PushChange(shown, drawn));
+                kept.resize(pos);
+                kept << shown.copy();
+                kept.remove(0, Long(kept.size()) - history.SnapTop());
+                pos = history.SnapTop();
+            } else if (choice < 7) {
+                show(history.Undo());
+                pos = std::max<Long>(1, pos - 1);
+            } else if (choice < 9) {
+                show(history.Redo());
+                pos = std::min<Long>(Long(kept.size()), pos + 1);
+            } else {
+                history.ResetToFirst();
+                kept = {kept.front()};
+                pos = 1;
+            }
+            QCOMPARE(history.SnapTop(), Long(kept.size()));
+            QCOMPARE(history.kept(), shown);
+            if (pos > 1 || kept.size() > 1) QCOMPARE(shown, kept[pos - 1]);
+            // Once the kept picture is the history's own, no step copies it again.
+            if (keptPixels && pos > 1) QCOMPARE(history.kept().constBits(), keptPixels);
+            if (!keptPixels && pos > 1) keptPixels = history.kept().constBits();
+        }
+    }
+
     void stepsThatCannotBeStoredAreRefused() {
         const QImage screen = patternedScreen({400, 300});
-        // No room for the spare picture a step back needs: no history.
+        // The grabbed screen is shared; the first change needs a kept picture of its own,
+        // and without room for it the step is refused.
         CaptureHistory cramped(HistoryLimits{.largestBlock = screen.sizeInBytes() - 1});
-        QVERIFY(!cramped.StartHistory(screen));
+        QVERIFY(cramped.StartHistory(screen));
+        QImage shown = screen;
+        annotate(shown, 1);
+        QVERIFY(!cramped.PushChange(shown, shown.rect()));
         QCOMPARE(cramped.SnapTop(), 1);
-        QVERIFY(cramped.snapshot(1).isNull());
+        QCOMPARE(cramped.kept(), screen);
         QCOMPARE(cramped.Undo().kind, CaptureHistory::Step::PastFirst);
 
         // Room for a screenful but not for a step that changes every pixel (twice that).

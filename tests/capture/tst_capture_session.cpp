@@ -76,7 +76,7 @@ class CaptureSessionTest : public QObject {
     void undoAndRedoRestorePixels();
     void shapeAfterTheTextClickStartsThere();
     void textSizeFallsBackToTheLastPositiveOne();
-    void noRunWithoutMemoryForTheHistory();
+    void annotationWithoutMemoryGoesAndIsToldOf();
 };
 
 void CaptureSessionTest::regionIsDrawnMovedAndResized() {
@@ -258,14 +258,27 @@ void CaptureSessionTest::textSizeFallsBackToTheLastPositiveOne() {
     QCOMPARE(r.session.textSize(), 24.0f);
 }
 
-void CaptureSessionTest::noRunWithoutMemoryForTheHistory() {
-    // A run needs a screenful of its own for stepping back and forth.
+void CaptureSessionTest::annotationWithoutMemoryGoesAndIsToldOf() {
+    // The run shares the grabbed screen; its first annotation needs a screenful of its own.
     RecordingView view;
     CaptureSession session(view, QSizeF(400, 300), HistoryLimits{.largestBlock = 400 * 300});
     QImage shot(400, 300, QImage::Format_RGB32);
     shot.fill(kGrey);
-    QVERIFY(!session.start(shot));
     QVERIFY(!session.start(QImage()));
+    QVERIFY(session.start(shot));
+    session.mouseDown(1, 50, 50);
+    session.mouseMove(1, 350, 250);
+    session.mouseUp(1, 350, 250);
+    session.pressButton(ToolbarButton::Rectangle);
+    session.mouseDown(1, 100, 100);
+    session.mouseMove(1, 200, 150);
+    session.mouseUp(1, 200, 150);
+    // Not kept: gone from the screen at once, out of every copy, and the user is told.
+    QCOMPARE(view.outOfMemory.size(), size_t(1));
+    QCOMPARE(session.surface().Image(), shot);
+    QCOMPARE(session.regionPicture(0, 0, 400, 300), shot);
+    QCOMPARE(session.history().SnapTop(), 1);
+
     CaptureSession roomy(view, QSizeF(400, 300), HistoryLimits{.largestBlock = 400 * 300 * 4});
     QVERIFY(roomy.start(shot));
     QCOMPARE(roomy.surface().Image().pixel(399, 299), kGrey);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QRgb>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 // Pen geometry is described as horizontal runs of pixels ("spans") handed to a small
 // callback: the same shapes then paint an image, count hits in tests, or feed any
@@ -72,6 +74,40 @@ class SpanWriter {
     std::uint32_t* bits_;
     std::ptrdiff_t stride_;
     std::uint32_t colour_;
+};
+
+// The smallest rectangle around every span handed to it.
+struct SpanBounds {
+    int left = std::numeric_limits<int>::max(), top = std::numeric_limits<int>::max();
+    int right = std::numeric_limits<int>::min(), bottom = std::numeric_limits<int>::min();
+
+    void add(int y, int x1, int x2) {
+        left = std::min(left, x1);
+        right = std::max(right, x2);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    // Empty when no span came.
+    QRect rect() const {
+        return left > right ? QRect() : QRect(left, top, right - left + 1, bottom - top + 1);
+    }
+};
+
+// Paints like SpanWriter and keeps where it painted, so that only those pixels need
+// showing again or comparing.
+class BoundedSpanWriter {
+  public:
+    BoundedSpanWriter(QImage& image, QRgb colour, SpanBounds& bounds)
+        : writer_(image, colour), bounds_(&bounds) {}
+
+    void operator()(int y, int x1, int x2) const {
+        writer_(y, x1, x2);
+        bounds_->add(y, x1, x2);
+    }
+
+  private:
+    SpanWriter writer_;
+    SpanBounds* bounds_;
 };
 
 // Counts covered pixels; tests use it to check shapes without an image.
