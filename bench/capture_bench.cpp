@@ -1,15 +1,25 @@
 // The capture window's costs on full screens, 1920 x 1080 and 3840 x 2160: the history's
-// steps (start, push, undo, redo) and what it stores for many annotations.
+// steps (start, push, undo, redo) and what it stores for many annotations; the window's
+// opening, a stroke's preview and commit, and a copy, each against one screenful's copy.
 // Run: build/bench/chromadeck_capture_bench --benchmark_repetitions=5
+#include "capture/capture_form.h"
 #include "capture/capture_history.h"
+#include "cpu_clock.h"
+#include "offscreen_screens.h"
+#include "platform/scripted_services.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
+#include <cstring>
+#include <memory>
 #include <random>
+#include <string>
 
+using namespace chromadeck;
 using chromadeck::capture::CaptureHistory;
+using chromadeck::capture::ToolbarButton;
 
 namespace {
 
@@ -120,17 +130,154 @@ void StoredAfter1000(benchmark::State& state) {
 BENCHMARK(StoredAfter1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // ---- the capture window
-// Cases of the window itself (opening on a grabbed screen, a stroke's preview, its
-// commit, the copy to the clipboard) belong here, on the same screens:
-// BENCHMARK(...)->Apply(screenSizes). They need the widgets: link chromadeck_capture and
-// chromadeck_platform_scripted in bench/CMakeLists.txt and make the application below a
-// QApplication.
+// Each case's limit is a plain copy of one screenful (what any capture must make of the
+// grabbed screen at least once): its x_limit is its time over that copy's median.
+
+bench::CaseTimes& limits() {
+    static bench::CaseTimes times;
+    return times;
+}
+
+std::string screenName(const benchmark::State& state) {
+    return std::to_string(state.range(0)) + "x" + std::to_string(state.range(1));
+}
+
+void reportLimitRatio(benchmark::State& state, double seconds) {
+    if (const double limit = limits().median(screenName(state)); limit > 0)
+        state.counters["x_limit"] = seconds / limit;
+}
+
+void OneScreenfulCopy(benchmark::State& state) {
+    const QImage screen = desktop(int(state.range(0)), int(state.range(1)));
+    QImage copy(screen.size(), screen.format());
+    copy.fill(0);  // its pages are the system's already, as a reused buffer's are
+    double seconds = 0;
+    for (auto _ : state) {
+        const double start = bench::cpuSeconds();
+        std::memcpy(copy.bits(), screen.constBits(), size_t(screen.sizeInBytes()));
+        benchmark::DoNotOptimize(copy.constBits());
+        seconds += bench::cpuSeconds() - start;
+    }
+    limits().add(screenName(state), seconds / double(state.iterations()));
+}
+BENCHMARK(OneScreenfulCopy)->Apply(screenSizes);
+
+// A capture window on a screen showing `desktop`, with everything it needs.
+struct CaptureWindow {
+    platform::ScriptedServices services;
+    std::unique_ptr<CaptureForm> form;
+
+    explicit CaptureWindow(const benchmark::State& state) {
+        services.screen.size = QSize(int(state.range(0)), int(state.range(1)));
+        // The window goes full screen on the screen of its size (see main()).
+        services.screen.position = QPoint(services.screen.size.width() > 1920 ? 1920 : 0, 0);
+        services.screen.picture =
+            desktop(services.screen.size.width(), services.screen.size.height());
+    }
+    bool open() {
+        form = std::make_unique<CaptureForm>(nullptr, services.services());
+        if (!form->Open()) return false;
+        QCoreApplication::processEvents();  // the first paint
+        return true;
+    }
+    void close() {
+        form->Unload();
+        form.reset();
+        QCoreApplication::processEvents();
+    }
+    // A region fixed over the screen's middle, the rectangle tool chosen.
+    void annotating() {
+        const QSize size = services.screen.size;
+        form->Form_MouseDown(1, 0, size.width() / 8.0f, size.height() / 8.0f);
+        form->Form_MouseMove(1, 0, size.width() * 7 / 8.0f, size.height() * 7 / 8.0f);
+        form->Form_MouseUp(1, 0, size.width() * 7 / 8.0f, size.height() * 7 / 8.0f);
+        form->Image2_Click(int(ToolbarButton::Rectangle));
+        QCoreApplication::processEvents();
+    }
+    // A point a quarter of the way into the screen, inside that region.
+    QPointF inside() const {
+        return {services.screen.size.width() / 4.0, services.screen.size.height() / 4.0};
+    }
+};
+
+// From the grab to the window painted on the screen.
+void CaptureOpening(benchmark::State& state) {
+    CaptureWindow window(state);
+    double seconds = 0;
+    for (auto _ : state) {
+        const double start = bench::cpuSeconds();
+        if (!window.open()) state.SkipWithError("the window did not open");
+        seconds += bench::cpuSeconds() - start;
+        state.PauseTiming();
+        window.close();
+        state.ResumeTiming();
+    }
+    reportLimitRatio(state, seconds / double(state.iterations()));
+}
+BENCHMARK(CaptureOpening)->Apply(screenSizes);
+
+// One mouse move of a rectangle being drawn, 600 x 400 window pixels and growing and
+// shrinking by a pixel, with its repaint.
+void AnnotationPreview(benchmark::State& state) {
+    CaptureWindow window(state);
+    if (!window.open()) state.SkipWithError("the window did not open");
+    window.annotating();
+    const QPointF from = window.inside();
+    window.form->Form_MouseDown(1, 0, float(from.x()), float(from.y()));
+    int move = 0;
+    for (auto _ : state) {
+        const float grow = float(move++ % 2);
+        window.form->Form_MouseMove(1, 0, float(from.x()) + 600 + grow,
+                                    float(from.y()) + 400 + grow);
+        QCoreApplication::processEvents();
+    }
+    window.form->Form_MouseUp(1, 0, float(from.x()) + 600, float(from.y()) + 400);
+    window.close();
+}
+BENCHMARK(AnnotationPreview)->Apply(screenSizes);
+
+// The release of a 600 x 400 rectangle: drawn for keeps, a step of the history, repainted.
+void AnnotationCommit(benchmark::State& state) {
+    CaptureWindow window(state);
+    if (!window.open()) state.SkipWithError("the window did not open");
+    window.annotating();
+    int stroke = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const float x = float(window.inside().x()) + float(stroke % 50 * 7);
+        const float y = float(window.inside().y()) + float(stroke++ % 50 * 5);
+        window.form->Form_MouseDown(1, 0, x, y);
+        window.form->Form_MouseMove(1, 0, x + 600, y + 400);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        window.form->Form_MouseUp(1, 0, x + 600, y + 400);
+        QCoreApplication::processEvents();
+    }
+    window.close();
+}
+BENCHMARK(AnnotationCommit)->Apply(screenSizes);
+
+// A 400 x 300 region of an annotated screen onto the clipboard.
+void CopyRegion400x300(benchmark::State& state) {
+    CaptureWindow window(state);
+    if (!window.open()) state.SkipWithError("the window did not open");
+    window.annotating();
+    const QPointF at = window.inside();
+    window.form->Form_MouseDown(1, 0, float(at.x()), float(at.y()));
+    window.form->Form_MouseMove(1, 0, float(at.x()) + 200, float(at.y()) + 100);
+    window.form->Form_MouseUp(1, 0, float(at.x()) + 200, float(at.y()) + 100);
+    const Long left = Long(at.x()) - 50, top = Long(at.y()) - 50;
+    for (auto _ : state) window.form->ScrnCap(left, top, left + 400, top + 300);
+    window.close();
+}
+BENCHMARK(CopyRegion400x300)->Apply(screenSizes);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);  // fonts for the desktop's text
+    const auto screens = bench::useOffscreenScreens();
+    if (!screens) return 1;
+    QApplication app(argc, argv);  // fonts for the desktop's text, and the capture window
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

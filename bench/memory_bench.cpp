@@ -1,11 +1,12 @@
 // The memory a large picture takes in a picture box that sizes itself to it (the sticker
 // box, the cut-out pad), and what stays after a small picture replaces it; then the
 // memory a capture window of a 3840 x 2160 screen takes while open and what stays after
-// it closes: the resident set size read from the system after each step, as counters in
-// MB. The time is of no interest here; each case runs once.
-// Run: build/bench/chromadeck_memory_bench
+// it closes, with a few annotations drawn: the resident set size read from the system after each
+// step, as counters in MB. The time is of no interest here; each case runs once. Run:
+// build/bench/chromadeck_memory_bench
 #include "canvas/canvas.h"
 #include "capture/capture_form.h"
+#include "offscreen_screens.h"
 #include "platform/picture_io.h"
 #include "platform/picture_memory.h"
 #include "platform/scripted_services.h"
@@ -59,9 +60,30 @@ void SelfSizingPictureBox(benchmark::State& state) {
 }
 BENCHMARK(SelfSizingPictureBox)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// A region, three rectangles drawn in it and one of them undone, as a user would.
+void annotateAndUndo(CaptureForm& form) {
+    form.Form_MouseDown(1, 0, 400, 300);
+    form.Form_MouseMove(1, 0, 3400, 1800);
+    form.Form_MouseUp(1, 0, 3400, 1800);
+    form.Image2_Click(int(capture::ToolbarButton::Rectangle));
+    for (int k = 0; k < 3; ++k) {
+        const float at = float(500 + 300 * k);
+        form.Form_MouseDown(1, 0, at, at);
+        for (int step = 1; step <= 10; ++step) {
+            form.Form_MouseMove(1, 0, at + 80.0f * step, at + 50.0f * step);
+            QCoreApplication::processEvents();
+        }
+        form.Form_MouseUp(1, 0, at + 800, at + 500);
+        QCoreApplication::processEvents();
+    }
+    form.Image2_Click(int(capture::ToolbarButton::Undo));
+    QCoreApplication::processEvents();
+}
+
 void CaptureWindow3840x2160(benchmark::State& state) {
     platform::ScriptedServices services;
     services.screen.size = QSize(3840, 2160);
+    services.screen.position = QPoint(1920, 0);      // on the 4K screen of main()
     services.screen.picture = gradient(3840, 2160);  // the screen itself, before the run
     for (auto _ : state) {
         state.counters["0_before_MB"] = residentMB();
@@ -70,6 +92,8 @@ void CaptureWindow3840x2160(benchmark::State& state) {
             if (!form->Open()) state.SkipWithError("the window did not open");
             QCoreApplication::processEvents();
             state.counters[QStringLiteral("%1_open_MB").arg(run).toStdString()] = residentMB();
+            annotateAndUndo(*form);
+            state.counters[QStringLiteral("%1_annotated_MB").arg(run).toStdString()] = residentMB();
             form->Unload();
             form.reset();
             QCoreApplication::processEvents();
@@ -84,7 +108,8 @@ BENCHMARK(CaptureWindow3840x2160)->Iterations(1)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const auto screens = bench::useOffscreenScreens();
+    if (!screens) return 1;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -168,17 +168,21 @@ QSize DrawingSurface::storeSizeFor(QSize area) {
 void DrawingSurface::ensureStoreCovers(QSize area) const {
     const QSize need = storeSizeFor(area).expandedTo(store_.size());
     if (store_.size() == need) return;
-    // Without the memory for a larger image, the store stays as it is and drawing is
-    // clipped to it: the area beyond shows nothing until the memory is there.
-    QImage grown = platform::NewPicture(need, QImage::Format_RGB32);
-    if (grown.isNull()) return;
-    paintBackground(grown);
-    if (!store_.isNull()) {
-        QPainter painter(&grown);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, store_);
+    if (storeIsBackground_ && pictureIsBackground(need)) {
+        store_ = picture_;  // shared until something is drawn on it
+    } else {
+        // Without the memory for a larger image, the store stays as it is and drawing is
+        // clipped to it: the area beyond shows nothing until the memory is there.
+        QImage grown = platform::NewPicture(need, QImage::Format_RGB32);
+        if (grown.isNull()) return;
+        paintBackground(grown);
+        if (!store_.isNull()) {
+            QPainter painter(&grown);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(0, 0, store_);
+        }
+        store_ = std::move(grown);
     }
-    store_ = std::move(grown);
     if (!screenLayer_.isNull()) {
         QImage layer = platform::NewClearPicture(need, QImage::Format_ARGB32_Premultiplied);
         if (!layer.isNull()) {
@@ -190,9 +194,20 @@ void DrawingSurface::ensureStoreCovers(QSize area) const {
     }
 }
 
+bool DrawingSurface::pictureIsBackground(QSize size) const {
+    return picture_.size() == size && picture_.format() == QImage::Format_RGB32;
+}
+
 void DrawingSurface::replaceStore(QImage fresh) {
-    paintBackground(fresh);
-    store_ = std::move(fresh);
+    // A picture of the store's very size is all the store shows: it is shared instead
+    // of copied (a capture's grabbed screen), until something is drawn.
+    if (pictureIsBackground(fresh.size())) {
+        store_ = picture_;
+    } else {
+        paintBackground(fresh);
+        store_ = std::move(fresh);
+    }
+    storeIsBackground_ = true;
     // Made again at the store's size when screen-only drawing next needs it.
     screenLayer_ = QImage();
     screenLayerUsed_ = false;
@@ -208,7 +223,11 @@ void DrawingSurface::rebuild() {
             return replaceStore(std::move(fresh));
     }
     ensureStoreCovers(drawingSize());
-    paintBackground(store_);
+    if (pictureIsBackground(store_.size()))
+        store_ = picture_;
+    else
+        paintBackground(store_);
+    storeIsBackground_ = true;
     clearScreenLayer();
     markDrawn();
 }
@@ -240,7 +259,17 @@ const QImage* DrawingSurface::screenLayer() const {
 
 QImage& DrawingSurface::drawingTarget() {
     ensureStoreCovers(drawingSize());
-    if (autoRedraw_) return store_;
+    if (autoRedraw_) {
+        // Drawing needs a store of its own; without the memory for it, it goes nowhere.
+        if (!store_.isDetached()) {
+            QImage own = platform::NewPicture(store_.size(), store_.format());
+            if (own.isNull()) return nowhere_;
+            std::memcpy(own.bits(), store_.constBits(), size_t(store_.sizeInBytes()));
+            store_ = std::move(own);
+        }
+        storeIsBackground_ = false;
+        return store_;
+    }
     if (screenLayer_.size() != store_.size()) {
         screenLayer_ =
             platform::NewClearPicture(store_.size(), QImage::Format_ARGB32_Premultiplied);

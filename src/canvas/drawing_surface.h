@@ -175,6 +175,8 @@ class DrawingSurface {
     static QSize storeSizeFor(QSize area);
     // Makes `fresh` the store, painted with the background, with no screen-only drawing.
     void replaceStore(QImage fresh);
+    // Whether the picture alone is what a store of `size` shows.
+    bool pictureIsBackground(QSize size) const;
     void rebuild();
     void paintBackground(QImage& image) const;
     void clearScreenLayer();
@@ -209,6 +211,9 @@ class DrawingSurface {
     // background, Cls), so drawing outside a smaller drawing area comes back when the
     // area grows again; the drawing area is its top-left part.
     mutable QImage store_;
+    // Nothing was drawn on the store since it was last made from the background.
+    mutable bool storeIsBackground_ = true;
+    QImage nowhere_;  // the target of drawing without the memory for it
     mutable QImage screenLayer_;  // ARGB32: transparent except for screen-only drawing
     mutable bool screenLayerUsed_ = false;
     bool updatePending_ = false;
