@@ -213,7 +213,7 @@ class DrawingSurface {
     mutable QImage store_;
     // Nothing was drawn on the store since it was last made from the background.
     mutable bool storeIsBackground_ = true;
-    QImage nowhere_;  // the target of drawing without the memory for it
+    QImage nowhere_;              // the target of drawing without the memory for it
     mutable QImage screenLayer_;  // ARGB32: transparent except for screen-only drawing
     mutable bool screenLayerUsed_ = false;
     bool updatePending_ = false;
