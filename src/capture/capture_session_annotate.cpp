@@ -1,6 +1,8 @@
 // The capture run's annotations and toolbar: the chosen tool's strokes, undo and redo.
 #include "capture_session.h"
 
+#include <QCoreApplication>
+
 namespace chromadeck::capture {
 
 // ---- the toolbar
@@ -34,19 +36,20 @@ void CaptureSession::PushSnapshot() {
     // Without the memory the picture stays as last kept (the annotation is on the screen
     // until the next stroke) rather than be replaced by an empty one.
     if (kept.isNull()) {
-        view_.tellOutOfMemory(QStringLiteral("无法保留这次标注，下一笔开始时它会消失。"));
+        view_.tellOutOfMemory(QCoreApplication::translate(
+            "CaptureSession", "无法保留这次标注，下一笔开始时它会消失。"));
         return;
     }
     surface_.setPicture(kept);
     if (!history_.PushSnapshot(surface_.Picture()))
-        view_.tellOutOfMemory(
-            QStringLiteral("这次标注无法记入撤销记录，撤销时它会与上一步一起撤销。"));
+        view_.tellOutOfMemory(QCoreApplication::translate(
+            "CaptureSession", "这次标注无法记入撤销记录，撤销时它会与上一步一起撤销。"));
 }
 
 void CaptureSession::Undo() {
     const CaptureHistory::Step step = history_.Undo();
     if (step.kind == CaptureHistory::Step::Refused) {
-        view_.tellOutOfMemory(QStringLiteral("无法撤销这一步。"));
+        view_.tellOutOfMemory(QCoreApplication::translate("CaptureSession", "无法撤销这一步。"));
     } else if (step.kind == CaptureHistory::Step::Show) {
         surface_.setPicture(step.picture);
     } else if (step.kind == CaptureHistory::Step::PastFirst) {
@@ -65,7 +68,7 @@ void CaptureSession::Redo() {
     const CaptureHistory::Step step = history_.Redo();
     if (step.kind == CaptureHistory::Step::Show) surface_.setPicture(step.picture);
     if (step.kind == CaptureHistory::Step::Refused)
-        view_.tellOutOfMemory(QStringLiteral("无法重做这一步。"));
+        view_.tellOutOfMemory(QCoreApplication::translate("CaptureSession", "无法重做这一步。"));
 }
 
 // ---- strokes

@@ -1,5 +1,7 @@
 #include "picture_memory.h"
 
+#include <QCoreApplication>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -41,7 +43,7 @@ void GiveFreedMemoryBack() {
 }
 
 QString OutOfMemoryMessage(const QString& attempted) {
-    return QStringLiteral("内存不足：") + attempted;
+    return QCoreApplication::translate("PictureMemory", "内存不足：") + attempted;
 }
 
 PictureBudgetOverride::PictureBudgetOverride(qint64 bytes) : previous_(budgetInForce) {
