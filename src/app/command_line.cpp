@@ -78,7 +78,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                        "screen is grabbed.")
             .arg(kLongestDelaySeconds),
         QStringLiteral("SECONDS"));
-    parser.addOptions({help, version, capture, delay});
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("Show the windows in English (en) or Chinese (zh), whatever the "
+                       "locale says. Without it: Chinese in a Chinese or the C locale, "
+                       "English in any other."),
+        QStringLiteral("en|zh"));
+    parser.addOptions({help, version, capture, delay, lang});
 
     if (!parser.parse(ours)) return refuse(parser.errorText(), parser);
     if (!parser.positionalArguments().isEmpty())
@@ -96,6 +102,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.action = CommandLine::Action::Print;
         line.text = QStringLiteral("Chromadeck 2.0\n");
         return line;
+    }
+    if (parser.isSet(lang)) {
+        const QString code = parser.value(lang);
+        if (code == u"en")
+            line.language = InterfaceLanguage::English;
+        else if (code == u"zh")
+            line.language = InterfaceLanguage::Chinese;
+        else
+            return refuse(QStringLiteral("--lang takes en or zh, not '%1'").arg(code), parser);
     }
     if (parser.isSet(delay)) {
         if (!parser.isSet(capture))
