@@ -29,6 +29,8 @@ class CommandLineTest : public QObject {
             << QStringList{"--delay=60", "--capture"} << Action::Capture << 60 << "";
         QTest::newRow("help") << QStringList{"--help"} << Action::Print << 0 << "--capture";
         QTest::newRow("version") << QStringList{"-v"} << Action::Print << 0 << "Chromadeck 2.0";
+        QTest::newRow("licence") << QStringList{"--version"} << Action::Print << 0
+                                 << "License GPLv3+: GNU GPL version 3 or later";
         QTest::newRow("help names --lang") << QStringList{"-h"} << Action::Print << 0 << "--lang";
 
         QTest::newRow("delay too long")
