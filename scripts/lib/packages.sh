@@ -29,6 +29,8 @@ CHROMADECK_PACKAGES=(
     desktop-file-utils appstream man-db
     # the monkey test's driver: Xlib and XTest
     libx11-dev libxtst-dev
+    # the English translation (lupdate, lrelease) and Qt's own dialogs in Chinese
+    qt6-l10n-tools qt6-translations-l10n
 )
 
 # Prints the packages from the list that dpkg does not report as installed.

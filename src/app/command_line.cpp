@@ -7,6 +7,13 @@ namespace chromadeck::app {
 
 namespace {
 
+constexpr char kVersionText[] =
+    "Chromadeck 2.0\n"
+    "Copyright (C) 2026 The Chromadeck developers\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 // The options QApplication takes for itself, so that they never count as unknown.
 const QSet<QString>& toolkitOptionsWithValue() {
     static const QSet<QString> options{
@@ -66,7 +73,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     QStringLiteral("Show the version and the licence, and exit."));
     const QCommandLineOption capture(
         QStringLiteral("capture"),
         QStringLiteral("Open the screen capture straight away, without the main window; the "
@@ -78,7 +85,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                        "screen is grabbed.")
             .arg(kLongestDelaySeconds),
         QStringLiteral("SECONDS"));
-    parser.addOptions({help, version, capture, delay});
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("Show the windows in English (en) or Chinese (zh), whatever the "
+                       "locale says. Without it: Chinese in a Chinese or the C locale, "
+                       "English in any other."),
+        QStringLiteral("en|zh"));
+    parser.addOptions({help, version, capture, delay, lang});
 
     if (!parser.parse(ours)) return refuse(parser.errorText(), parser);
     if (!parser.positionalArguments().isEmpty())
@@ -94,8 +107,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(version)) {
         line.action = CommandLine::Action::Print;
-        line.text = QStringLiteral("Chromadeck 2.0\n");
+        line.text = QString::fromUtf8(kVersionText);
         return line;
+    }
+    if (parser.isSet(lang)) {
+        const QString code = parser.value(lang);
+        if (code == u"en")
+            line.language = InterfaceLanguage::English;
+        else if (code == u"zh")
+            line.language = InterfaceLanguage::Chinese;
+        else
+            return refuse(QStringLiteral("--lang takes en or zh, not '%1'").arg(code), parser);
     }
     if (parser.isSet(delay)) {
         if (!parser.isSet(capture))

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/interface_language.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace chromadeck::app {
 
@@ -17,6 +20,8 @@ struct CommandLine {
     };
     Action action = Action::OpenWindow;
     int delaySeconds = 0;  // for Capture: how long to wait before the screen is grabbed
+    // --lang: the windows' language whatever the locale says; nothing to follow the locale.
+    std::optional<InterfaceLanguage> language;
     QString text;
 };
 

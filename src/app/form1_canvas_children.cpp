@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "sample_pictures.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace chromadeck {
@@ -27,22 +28,25 @@ void setUpFloatingPicture(Canvas* box, const char* name, QRect geometry, int bor
 }
 
 // What "帮助内容" shows, a line each.
+constexpr const char* kHelpLines[] = {
+    QT_TRANSLATE_NOOP("HelpPanel", "帮助内容"),
+    QT_TRANSLATE_NOOP("HelpPanel", "1：Chromadeck 由一个随机色美术图形小工具发展而来。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "2：可快速制作圆形、椭圆形、条形、方形美术色块。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "3：可填写多色多角度大小文字。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "4：可任意贴图。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "5：可制作旋转图用于贴图。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "6：可制作抠图用于贴图。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "7：可任意屏蔽一种贴图色。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "8：可任意取背景图并可上面贴图。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "8：随手点几下，就能得到一幅色彩缤纷的图案。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "9：本软件可用于美工、电脑美术学习和娱乐。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "9：操作非常简单，不学就会。"),
+    QT_TRANSLATE_NOOP("HelpPanel", "10：本软件是绿色U盘版，随身携带方便实用。"),
+};
+
 QString helpText() {
-    const QStringList lines{
-        QStringLiteral("帮助内容"),
-        QStringLiteral("1：Chromadeck 由一个随机色美术图形小工具发展而来。"),
-        QStringLiteral("2：可快速制作圆形、椭圆形、条形、方形美术色块。"),
-        QStringLiteral("3：可填写多色多角度大小文字。"),
-        QStringLiteral("4：可任意贴图。"),
-        QStringLiteral("5：可制作旋转图用于贴图。"),
-        QStringLiteral("6：可制作抠图用于贴图。"),
-        QStringLiteral("7：可任意屏蔽一种贴图色。"),
-        QStringLiteral("8：可任意取背景图并可上面贴图。"),
-        QStringLiteral("8：随手点几下，就能得到一幅色彩缤纷的图案。"),
-        QStringLiteral("9：本软件可用于美工、电脑美术学习和娱乐。"),
-        QStringLiteral("9：操作非常简单，不学就会。"),
-        QStringLiteral("10：本软件是绿色U盘版，随身携带方便实用。"),
-    };
+    QStringList lines;
+    for (const char* line : kHelpLines) lines << QCoreApplication::translate("HelpPanel", line);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -81,13 +85,13 @@ void Form1::buildCanvasChildren() {
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->hide();
 
-    Command7 = new QPushButton(QStringLiteral("关闭帮助"), Picture1);
+    Command7 = new QPushButton(tr("关闭帮助"), Picture1);
     Command7->setObjectName(QStringLiteral("Command7"));
     setClientGeometry(Command7, twipsRect(6090, 2190, 1095, 375));
     Command7->setFont(songFont());
     Command7->hide();
 
-    Text5 = new QLineEdit(QStringLiteral("添加新文本"), Picture1);
+    Text5 = new QLineEdit(tr("添加新文本"), Picture1);
     Text5->setObjectName(QStringLiteral("Text5"));
     setClientGeometry(Text5, twipsRect(30, 30, 3885, 675));
     Text5->setFont(songFont(15, true));

@@ -12,17 +12,19 @@ namespace chromadeck {
 
 namespace {
 
-QMenu* newMenu(QMenuBar* bar, const QString& caption) {
-    QMenu* menu = bar->addMenu(caption);
-    menu->setObjectName(caption);
-    menu->menuAction()->setObjectName(caption);
+// Menus and items keep the name of their Chinese caption whatever language shows them:
+// the program and its tests find them by that name.
+QMenu* newMenu(QMenuBar* bar, const char* caption) {
+    QMenu* menu = bar->addMenu(Form1::tr(caption));
+    menu->setObjectName(QString::fromUtf8(caption));
+    menu->menuAction()->setObjectName(QString::fromUtf8(caption));
     return menu;
 }
 
 template <typename Owner>
-QAction* newItem(Owner* owner, const QString& caption) {
-    QAction* item = owner->addAction(caption);
-    item->setObjectName(caption);
+QAction* newItem(Owner* owner, const char* caption) {
+    QAction* item = owner->addAction(Form1::tr(caption));
+    item->setObjectName(QString::fromUtf8(caption));
     return item;
 }
 
@@ -31,23 +33,23 @@ QAction* newItem(Owner* owner, const QString& caption) {
 void Form1::buildMenus() {
     QMenuBar* bar = menuBar();
 
-    mnuFile = newMenu(bar, QStringLiteral("文件"));
-    mnuOpen = newItem(mnuFile, QStringLiteral("打开图片"));
-    mnuExit = newItem(mnuFile, QStringLiteral("关闭"));
+    mnuFile = newMenu(bar, QT_TR_NOOP("文件"));
+    mnuOpen = newItem(mnuFile, QT_TR_NOOP("打开图片"));
+    mnuExit = newItem(mnuFile, QT_TR_NOOP("关闭"));
 
     // Entries without a menu of their own act as soon as they are clicked in the bar.
-    mnuSave = newItem(bar, QStringLiteral("保存"));
-    mnuCapture = newItem(bar, QStringLiteral("截屏"));
-    mnuBackColor = newItem(bar, QStringLiteral("背景色"));
+    mnuSave = newItem(bar, QT_TR_NOOP("保存"));
+    mnuCapture = newItem(bar, QT_TR_NOOP("截屏"));
+    mnuBackColor = newItem(bar, QT_TR_NOOP("背景色"));
 
     // "清除" is both a command and a menu: it clears the canvas each time it opens, also
     // when the user then picks nothing from it.
-    mnuClear = newMenu(bar, QStringLiteral("清除"));
-    mnuClearPicture = newItem(mnuClear, QStringLiteral("清除底图"));
+    mnuClear = newMenu(bar, QT_TR_NOOP("清除"));
+    mnuClearPicture = newItem(mnuClear, QT_TR_NOOP("清除底图"));
 
-    mnuHelp = newMenu(bar, QStringLiteral("帮助"));
-    mnuHelpContents = newItem(mnuHelp, QStringLiteral("帮助内容"));
-    mnuAbout = newItem(mnuHelp, QStringLiteral("关于Tessaly"));
+    mnuHelp = newMenu(bar, QT_TR_NOOP("帮助"));
+    mnuHelpContents = newItem(mnuHelp, QT_TR_NOOP("帮助内容"));
+    mnuAbout = newItem(mnuHelp, QT_TR_NOOP("关于Tessaly"));
 
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
@@ -62,11 +64,10 @@ void Form1::buildMenus() {
 
 void Form1::mnuOpen_Click() {
     // On a cancel or an unreadable file the canvas keeps everything it shows.
-    const auto picture =
-        platform::OpenPictureFile(CDlg, services_.messages, this, QStringLiteral("打开图片"));
+    const auto picture = platform::OpenPictureFile(CDlg, services_.messages, this, tr("打开图片"));
     // A new background picture starts a new drawing.
     if (picture && !Picture1->setPicture(*picture)) {
-        platform::TellPictureCannotBeShown(services_.messages, this, QStringLiteral("打开图片"),
+        platform::TellPictureCannotBeShown(services_.messages, this, tr("打开图片"),
                                            picture->size());
     }
 }
@@ -80,7 +81,7 @@ void Form1::mnuExit_Click() {
 }
 
 void Form1::mnuSave_Click() {
-    platform::SavePictureBmpFile(CDlg, services_.messages, this, QStringLiteral("保存"),
+    platform::SavePictureBmpFile(CDlg, services_.messages, this, tr("保存"),
                                  Picture1->surface().Image());
 }
 

@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/fonts.h"
 #include "app/form1.h"
+#include "app/interface_language.h"
 #include "canvas/random_source.h"
 #include "platform/qt_services.h"
 
@@ -32,6 +33,10 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     chromadeck::app::registerFontSubstitutions();
+    // Before the first window, so that every caption is made in the language in force.
+    using chromadeck::app::InterfaceTranslation;
+    const InterfaceTranslation translation(
+        line.language.value_or(chromadeck::app::LanguageForLocale(QLocale::system())));
     QApplication::setApplicationName(QStringLiteral("Chromadeck"));
     // Ties the windows to the installed desktop entry: its icon and name in the shell.
     QGuiApplication::setDesktopFileName(QStringLiteral(CHROMADECK_APP_ID));

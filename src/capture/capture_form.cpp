@@ -68,7 +68,7 @@ CaptureForm::CaptureForm(QWidget* owner, platform::Services services)
     setObjectName(QStringLiteral("CaptureForm"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowModality(Qt::ApplicationModal);
-    setWindowTitle(QStringLiteral("截屏"));
+    setWindowTitle(tr("截屏"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     buildControls();
@@ -175,9 +175,8 @@ bool CaptureForm::Open() {
         // A frozen black screen would look like a capture; say why there is none instead.
         setPointer(platform::CursorCode::Default);
         QString why = services_.screen.grabRefusal();
-        if (why.isEmpty()) why = QStringLiteral("这个桌面不允许程序读取屏幕内容。");
-        services_.messages.show(parentWidget(), QStringLiteral("截屏"),
-                                QStringLiteral("无法截取屏幕：") + why,
+        if (why.isEmpty()) why = tr("这个桌面不允许程序读取屏幕内容。");
+        services_.messages.show(parentWidget(), tr("截屏"), tr("无法截取屏幕：") + why,
                                 platform::MessageIcon::Warning);
         return false;
     }
@@ -189,7 +188,7 @@ bool CaptureForm::Open() {
         const QSize device = session_->scale().deviceSize(place.size());
         session_.reset();
         setPointer(platform::CursorCode::Default);
-        tellOutOfMemory(QStringLiteral("无法保存屏幕画面（%1 x %2 像素），截屏窗口不会打开。")
+        tellOutOfMemory(tr("无法保存屏幕画面（%1 x %2 像素），截屏窗口不会打开。")
                             .arg(device.width())
                             .arg(device.height()));
         return false;
@@ -209,9 +208,8 @@ bool CaptureForm::Open() {
 
 void CaptureForm::tellOutOfMemory(const QString& attempted) {
     // Before the window shows, the message goes to the main window.
-    services_.messages.show(isVisible() ? this : parentWidget(), QStringLiteral("截屏"),
-                            QStringLiteral("内存不足：") + attempted,
-                            platform::MessageIcon::Warning);
+    services_.messages.show(isVisible() ? this : parentWidget(), tr("截屏"),
+                            tr("内存不足：") + attempted, platform::MessageIcon::Warning);
 }
 
 // ---- keys and closing

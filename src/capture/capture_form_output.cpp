@@ -77,10 +77,18 @@ void CaptureForm::saveAndExit() {
 
 void CaptureForm::CutdSave(const QImage& region) {
     platform::CommonDialog dialog(services_.dialogs, this);
-    dialog.Filter = QStringLiteral(
-        "PNG文件(*.PNG)|*.PNG|JPEG文件(*.jpg;*.jpeg)|*.jpg|位图文件(*.bmp)|*.bmp|"
-        "GIF文件(*.gif)|*.gif|TIFF文件(*.TIFF)|*.tiff|所有文件(*.*)|*.*");
-    dialog.DialogTitle = QStringLiteral("保存为");
+    // Only the captions are translated, never the patterns after them.
+    dialog.Filter =
+        QStringList{
+            tr("PNG文件(*.PNG)") + QStringLiteral("|*.PNG"),
+            tr("JPEG文件(*.jpg;*.jpeg)") + QStringLiteral("|*.jpg"),
+            tr("位图文件(*.bmp)") + QStringLiteral("|*.bmp"),
+            tr("GIF文件(*.gif)") + QStringLiteral("|*.gif"),
+            tr("TIFF文件(*.TIFF)") + QStringLiteral("|*.tiff"),
+            tr("所有文件(*.*)") + QStringLiteral("|*.*"),
+        }
+            .join(u'|');
+    dialog.DialogTitle = tr("保存为");
     dialog.DefaultExt = QStringLiteral("PNG");
     dialog.InitDir = saveFolder();
     bool saved = false;

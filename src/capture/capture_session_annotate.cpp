@@ -1,6 +1,7 @@
 // The capture run's annotations and toolbar: the chosen tool's strokes, undo and redo.
 #include "capture_session.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace chromadeck::capture {
@@ -37,7 +38,7 @@ void CaptureSession::PushSnapshot() {
         // Without the memory to keep it, the annotation goes at once, rather than stay on
         // the screen where a copy would not find it.
         showKept(changed);
-        view_.tellOutOfMemory(QStringLiteral("无法保留这次标注。"));
+        view_.tellOutOfMemory(QCoreApplication::translate("CaptureSession", "无法保留这次标注。"));
     }
 }
 
@@ -55,7 +56,7 @@ void CaptureSession::showKept(const QRect& pixels) {
 void CaptureSession::Undo() {
     const CaptureHistory::Step step = history_.Undo();
     if (step.kind == CaptureHistory::Step::Refused) {
-        view_.tellOutOfMemory(QStringLiteral("无法撤销这一步。"));
+        view_.tellOutOfMemory(QCoreApplication::translate("CaptureSession", "无法撤销这一步。"));
     } else if (step.kind == CaptureHistory::Step::Show) {
         showKept(step.changed);
     } else if (step.kind == CaptureHistory::Step::PastFirst) {
@@ -74,7 +75,7 @@ void CaptureSession::Redo() {
     const CaptureHistory::Step step = history_.Redo();
     if (step.kind == CaptureHistory::Step::Show) showKept(step.changed);
     if (step.kind == CaptureHistory::Step::Refused)
-        view_.tellOutOfMemory(QStringLiteral("无法重做这一步。"));
+        view_.tellOutOfMemory(QCoreApplication::translate("CaptureSession", "无法重做这一步。"));
 }
 
 // ---- strokes

@@ -1,5 +1,7 @@
 #include "toolbar_button.h"
 
+#include <QCoreApplication>
+
 namespace chromadeck::capture {
 
 std::optional<CaptureTool> toolOf(ToolbarButton button) {
@@ -34,25 +36,25 @@ ToolbarButton buttonOf(CaptureTool tool) {
 QString tooltipOf(ToolbarButton button) {
     switch (button) {
         case ToolbarButton::Undo:
-            return QStringLiteral("撤销");
+            return QCoreApplication::translate("CaptureToolbar", "撤销");
         case ToolbarButton::CopyAndExit:
-            return QStringLiteral("复制退出");
+            return QCoreApplication::translate("CaptureToolbar", "复制退出");
         case ToolbarButton::Save:
-            return QStringLiteral("保存");
+            return QCoreApplication::translate("CaptureToolbar", "保存");
         case ToolbarButton::Exit:
-            return QStringLiteral("退出截屏");
+            return QCoreApplication::translate("CaptureToolbar", "退出截屏");
         case ToolbarButton::Arrow:
-            return QStringLiteral("添加箭头");
+            return QCoreApplication::translate("CaptureToolbar", "添加箭头");
         case ToolbarButton::Text:
-            return QStringLiteral("添加文字");
+            return QCoreApplication::translate("CaptureToolbar", "添加文字");
         case ToolbarButton::Ellipse:
-            return QStringLiteral("添加椎圆");
+            return QCoreApplication::translate("CaptureToolbar", "添加椎圆");
         case ToolbarButton::Rectangle:
-            return QStringLiteral("添加矩形");
+            return QCoreApplication::translate("CaptureToolbar", "添加矩形");
         case ToolbarButton::Redo:
             break;
     }
-    return QStringLiteral("重做");
+    return QCoreApplication::translate("CaptureToolbar", "重做");
 }
 
 QString tooltipOf(CaptureTool tool) {

@@ -22,7 +22,7 @@ Form11::Form11(QWidget* owner, platform::Services services, RandomSource& random
       random_(random),
       mainMaskSwatch_(mainMaskSwatch) {
     setObjectName(QStringLiteral("Form11"));
-    setWindowTitle(QStringLiteral("Tessaly抠图"));
+    setWindowTitle(tr("Tessaly抠图"));
     if (owner) setWindowIcon(owner->windowIcon());
     setFont(songFont());
     // Nothing keeps a closed window: the next "抠图" starts a fresh one.
@@ -61,44 +61,37 @@ void Form11::buildControls() {
     Picture1->setAutoSize(true);
     Picture1->surface().setDrawWidth(1);
 
-    Frame1 = newFrame(page, "Frame1", QStringLiteral("抠图"), twipsRect(9510, 30, 1935, 8685));
+    Frame1 = newFrame(page, "Frame1", tr("抠图"), twipsRect(9510, 30, 1935, 8685));
     QGroupBox* f = Frame1;
     Shape3 = newBox(f, "Shape3", twipsRect(60, 240, 1785, 2235));
     Shape2 = newBox(f, "Shape2", twipsRect(60, 2490, 1785, 3525));
 
-    Option1 = newOption(f, "Option1", QStringLiteral("笔宽1"), twipsRect(240, 480, 1335, 255));
-    Option2 = newOption(f, "Option2", QStringLiteral("笔宽2"), twipsRect(240, 720, 1095, 375));
-    Option3 = newOption(f, "Option3", QStringLiteral("笔宽3"), twipsRect(240, 1050, 1335, 375));
-    Option4 = newOption(f, "Option4", QStringLiteral("小擦子"), twipsRect(240, 1320, 1215, 495));
-    Option6 = newOption(f, "Option6", QStringLiteral("大擦子"), twipsRect(240, 1740, 1155, 285));
-    Option5 = newOption(f, "Option5", QStringLiteral("选后点要屏蔽的色区"),
-                        twipsRect(240, 2040, 1395, 375));
+    Option1 = newOption(f, "Option1", tr("笔宽1"), twipsRect(240, 480, 1335, 255));
+    Option2 = newOption(f, "Option2", tr("笔宽2"), twipsRect(240, 720, 1095, 375));
+    Option3 = newOption(f, "Option3", tr("笔宽3"), twipsRect(240, 1050, 1335, 375));
+    Option4 = newOption(f, "Option4", tr("小擦子"), twipsRect(240, 1320, 1215, 495));
+    Option6 = newOption(f, "Option6", tr("大擦子"), twipsRect(240, 1740, 1155, 285));
+    Option5 = newOption(f, "Option5", tr("选后点要屏蔽的色区"), twipsRect(240, 2040, 1395, 375));
     options = new QButtonGroup(this);
     options->setExclusive(true);
     for (QRadioButton* option : {Option1, Option2, Option3, Option4, Option6, Option5})
         options->addButton(option);
     Option1->setChecked(true);
 
-    Label1 = place(new ClickableLabel(QStringLiteral("屏蔽色默认为白色"), f), "Label1",
+    Label1 = place(new ClickableLabel(tr("屏蔽色默认为白色"), f), "Label1",
                    twipsRect(210, 2580, 825, 405));
     Label1->setWordWrap(true);
     Label1->setBackColor(RGB(255, 255, 255));
 
-    Command1 =
-        newButton(f, "Command1", QStringLiteral("画笔颜色"), twipsRect(150, 3270, 1245, 435));
-    Command3 =
-        newButton(f, "Command3", QStringLiteral("选屏蔽色"), twipsRect(150, 3750, 1245, 435));
-    Command4 =
-        newButton(f, "Command4", QStringLiteral("打开图片"), twipsRect(150, 4230, 1245, 435));
-    Command5 =
-        newButton(f, "Command5", QStringLiteral("保存图片"), twipsRect(150, 4710, 1245, 435));
-    Command2 =
-        newButton(f, "Command2", QStringLiteral("清除图片"), twipsRect(150, 5190, 1245, 435));
+    Command1 = newButton(f, "Command1", tr("画笔颜色"), twipsRect(150, 3270, 1245, 435));
+    Command3 = newButton(f, "Command3", tr("选屏蔽色"), twipsRect(150, 3750, 1245, 435));
+    Command4 = newButton(f, "Command4", tr("打开图片"), twipsRect(150, 4230, 1245, 435));
+    Command5 = newButton(f, "Command5", tr("保存图片"), twipsRect(150, 4710, 1245, 435));
+    Command2 = newButton(f, "Command2", tr("清除图片"), twipsRect(150, 5190, 1245, 435));
 
-    Label2 =
-        place(new QLabel(QStringLiteral("使用方法"), f), "Label2", twipsRect(270, 6270, 1215, 285));
-    Label3 = place(new QLabel(QStringLiteral("   用画笔描绘封闭区域，作屏蔽区，选屏蔽色填充，"
-                                             "将图片保存后再导入，用于贴图。"),
+    Label2 = place(new QLabel(tr("使用方法"), f), "Label2", twipsRect(270, 6270, 1215, 285));
+    Label3 = place(new QLabel(tr("   用画笔描绘封闭区域，作屏蔽区，选屏蔽色填充，"
+                                 "将图片保存后再导入，用于贴图。"),
                               f),
                    "Label3", twipsRect(240, 6510, 1545, 1065));
     Label3->setWordWrap(true);

@@ -88,17 +88,16 @@ void Form11::Label1_Click() {
 
 void Form11::Command4_Click() {
     // On a cancel or an unreadable file the pad keeps its picture and drawing.
-    const auto picture =
-        platform::OpenPictureFile(CDlg, services_.messages, this, QStringLiteral("打开图片"));
+    const auto picture = platform::OpenPictureFile(CDlg, services_.messages, this, tr("打开图片"));
     // A new picture starts a new cut-out; the pad takes the picture's size.
     if (picture && !Picture1->setPicture(*picture)) {
-        platform::TellPictureCannotBeShown(services_.messages, this, QStringLiteral("打开图片"),
+        platform::TellPictureCannotBeShown(services_.messages, this, tr("打开图片"),
                                            picture->size());
     }
 }
 
 void Form11::Command5_Click() {
-    platform::SavePictureBmpFile(CDlg, services_.messages, this, QStringLiteral("保存图片"),
+    platform::SavePictureBmpFile(CDlg, services_.messages, this, tr("保存图片"),
                                  Picture1->surface().Image());
 }
 

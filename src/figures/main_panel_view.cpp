@@ -6,6 +6,8 @@
 #include "canvas_mode.h"
 #include "platform/screen.h"
 
+#include <QCoreApplication>
+
 namespace chromadeck {
 
 DrawingSurface& MainPanelView::Picture1() {
@@ -56,8 +58,10 @@ void MainPanelView::Picture1_MouseMove(int, int, float X, float Y) {
     const Canvas& canvas = *c_.Picture1;
     // Pointer positions are far inside the Long range; the fallback only keeps odd
     // values from ever stopping the read-out.
-    c_.Label9->setText(QStringLiteral("宽x=") + QString::number(toLong(X).value_or(0)));
-    c_.Label10->setText(QStringLiteral("高y=") + QString::number(toLong(Y).value_or(0)));
+    c_.Label9->setText(QCoreApplication::translate("MainPanelView", "宽x=") +
+                       QString::number(toLong(X).value_or(0)));
+    c_.Label10->setText(QCoreApplication::translate("MainPanelView", "高y=") +
+                        QString::number(toLong(Y).value_or(0)));
     c_.Line1->setVisible(true);
     c_.Line2->setVisible(true);
 
@@ -72,11 +76,13 @@ void MainPanelView::Picture1_MouseMove(int, int, float X, float Y) {
 }
 
 void MainPanelView::HScroll1_Change() {
-    c_.Label6->setText(QStringLiteral("大小:") + QString::number(c_.HScroll1->value()));
+    c_.Label6->setText(QCoreApplication::translate("MainPanelView", "大小:") +
+                       QString::number(c_.HScroll1->value()));
 }
 
 void MainPanelView::HScroll2_Change() {
-    c_.Label7->setText(QStringLiteral("调配椭圆:") + QString::number(c_.HScroll2->value()));
+    c_.Label7->setText(QCoreApplication::translate("MainPanelView", "调配椭圆:") +
+                       QString::number(c_.HScroll2->value()));
 }
 
 }  // namespace chromadeck

@@ -15,10 +15,6 @@ namespace chromadeck {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SaveImageFile", text);
-}
-
 // The hourglass for as long as the save takes, back to the default on every way out.
 class HourglassPointer {
   public:
@@ -75,7 +71,8 @@ Encoder qtEncoder(const QImage& pixels, const char* format,
         if (writer.write(pixels)) return QString();
         // Qt's JPEG writer gives no reason of its own, for one too large among others.
         if (writer.error() == QImageWriter::UnknownError) {
-            return tr("A %1 file cannot hold this picture of %2 x %3 pixels.")
+            return QCoreApplication::translate(
+                       "SaveImageFile", "A %1 file cannot hold this picture of %2 x %3 pixels.")
                 .arg(QString::fromLatin1(format).toUpper())
                 .arg(pixels.width())
                 .arg(pixels.height());
@@ -98,7 +95,8 @@ QString save(const QImage& picture, const QString& fileName, Kind kind, Long jpe
     // fourth sample and the PNG transparency the canvas never showed.
     const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
     if (pixels.isNull())
-        return platform::OutOfMemoryMessage(tr("the picture cannot be prepared for saving."));
+        return platform::OutOfMemoryMessage(QCoreApplication::translate(
+            "SaveImageFile", "the picture cannot be prepared for saving."));
 
     switch (kind) {
         case Kind::Jpeg: {
@@ -127,8 +125,11 @@ QString save(const QImage& picture, const QString& fileName, Kind kind, Long jpe
 std::optional<Fault> trySave(const QImage& picture, const QString& fileName,
                              const QString& fileType, Long jpegQuality, Long tiffCompression) {
     const std::optional<Kind> kind = kindOf(fileType);
-    if (!kind) return Fault{kErrSubscript, QStringLiteral("下标越界")};
-    if (picture.isNull()) return Fault{kErrInvalidPicture, QStringLiteral("无效的图片")};
+    if (!kind)
+        return Fault{kErrSubscript, QCoreApplication::translate("SaveImageFile", "下标越界")};
+    if (picture.isNull())
+        return Fault{kErrInvalidPicture,
+                     QCoreApplication::translate("SaveImageFile", "无效的图片")};
     if (QString why = save(picture, fileName, *kind, jpegQuality, tiffCompression); !why.isEmpty())
         return Fault{kErrFileAccess, why};
     return std::nullopt;
@@ -146,10 +147,13 @@ bool SaveImageFile(const QImage& picture, const QString& fileName, const QString
         fault = trySave(picture, fileName, fileType, jpegQuality, tiffCompression);
     }
     if (!fault) return true;
-    const QString text = QStringLiteral("在保存图片的过程中发生错误:") + "\r\n" + "\r\n" +
-                         QStringLiteral("错误号: ") + QString::number(fault->number) + "\r\n" +
-                         QStringLiteral("错误描述: ") + fault->description;
-    messages.show(parent, QStringLiteral("错误"), text, platform::MessageIcon::Information);
+    const QString text =
+        QCoreApplication::translate("SaveImageFile", "在保存图片的过程中发生错误:") + "\r\n" +
+        "\r\n" + QCoreApplication::translate("SaveImageFile", "错误号: ") +
+        QString::number(fault->number) + "\r\n" +
+        QCoreApplication::translate("SaveImageFile", "错误描述: ") + fault->description;
+    messages.show(parent, QCoreApplication::translate("SaveImageFile", "错误"), text,
+                  platform::MessageIcon::Information);
     return false;
 }
 

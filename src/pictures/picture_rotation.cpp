@@ -9,6 +9,7 @@
 #include "rotation.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -31,7 +32,8 @@ void PictureRotation::Command15_Click() {
     }
     platform::applyMousePointer(c_.window, platform::CursorCode::Default);
     if (degrees && !fits) {
-        platform::TellPictureCannotBeShown(*c_.messages, c_.window, QStringLiteral("旋转"),
+        platform::TellPictureCannotBeShown(*c_.messages, c_.window,
+                                           QCoreApplication::translate("PictureRotation", "旋转"),
                                            output.drawingSize());
     }
 }
@@ -41,7 +43,8 @@ void PictureRotation::Command16_Click() {
 }
 
 void PictureRotation::Command17_Click() {
-    platform::SavePictureBmpFile(*c_.CDlg, *c_.messages, c_.window, QStringLiteral("保存旋转图"),
+    platform::SavePictureBmpFile(*c_.CDlg, *c_.messages, c_.window,
+                                 QCoreApplication::translate("PictureRotation", "保存旋转图"),
                                  c_.Picture2->surface().Image());
 }
 

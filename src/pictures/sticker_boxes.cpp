@@ -9,6 +9,7 @@
 #include "platform/picture_files.h"
 #include "platform/picture_io.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace chromadeck {
@@ -32,11 +33,12 @@ void StickerBoxes::Command8_Click() {
 
 void StickerBoxes::Command11_Click() {
     // On a cancel or an unreadable file the sticker stays as it is.
-    const auto picture =
-        platform::OpenPictureFile(*c_.CDlg, *c_.messages, c_.window, QStringLiteral("导入图片"));
+    const auto picture = platform::OpenPictureFile(
+        *c_.CDlg, *c_.messages, c_.window, QCoreApplication::translate("StickerBoxes", "导入图片"));
     if (!picture) return;
     if (!c_.Picture3->setPicture(*picture)) {
-        platform::TellPictureCannotBeShown(*c_.messages, c_.window, QStringLiteral("导入图片"),
+        platform::TellPictureCannotBeShown(*c_.messages, c_.window,
+                                           QCoreApplication::translate("StickerBoxes", "导入图片"),
                                            picture->size());
         return;
     }

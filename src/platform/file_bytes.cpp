@@ -13,10 +13,6 @@ namespace chromadeck::platform {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PictureFile", text);
-}
-
 QString systemReason(int error) {
     return qt_error_string(error);
 }
@@ -25,10 +21,16 @@ QString systemReason(int error) {
 QString refusalFor(mode_t mode, const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
     if (S_ISREG(mode)) return QString();
-    if (S_ISDIR(mode)) return tr("“%1” is a folder, not a file.").arg(name);
-    if (S_ISFIFO(mode)) return tr("“%1” is a named pipe, not a file.").arg(name);
-    if (S_ISSOCK(mode)) return tr("“%1” is a socket, not a file.").arg(name);
-    return tr("“%1” is a device, not a file.").arg(name);
+    if (S_ISDIR(mode))
+        return QCoreApplication::translate("PictureFile", "“%1” is a folder, not a file.")
+            .arg(name);
+    if (S_ISFIFO(mode))
+        return QCoreApplication::translate("PictureFile", "“%1” is a named pipe, not a file.")
+            .arg(name);
+    if (S_ISSOCK(mode))
+        return QCoreApplication::translate("PictureFile", "“%1” is a socket, not a file.")
+            .arg(name);
+    return QCoreApplication::translate("PictureFile", "“%1” is a device, not a file.").arg(name);
 }
 
 // Closes the descriptor on every way out unless it was handed on.
@@ -62,17 +64,20 @@ FileBytes ReadRegularFile(const QString& path, qint64 limit) {
     if (::fstat(fd.get(), &info) != 0) return {{}, systemReason(errno)};
     if (QString why = refusalFor(info.st_mode, path); !why.isEmpty()) return {{}, why};
     if (info.st_size > limit) {
-        return {{},
-                tr("The file is %1 MB, more than the %2 MB a picture file may have.")
-                    .arg((info.st_size + (1 << 20) - 1) >> 20)
-                    .arg(limit >> 20)};
+        return {
+            {},
+            QCoreApplication::translate(
+                "PictureFile", "The file is %1 MB, more than the %2 MB a picture file may have.")
+                .arg((info.st_size + (1 << 20) - 1) >> 20)
+                .arg(limit >> 20)};
     }
 
     QByteArray bytes;
     try {
         bytes.resize(qsizetype(info.st_size));
     } catch (const std::bad_alloc&) {
-        return {{}, tr("Not enough memory to read the file.")};
+        return {{},
+                QCoreApplication::translate("PictureFile", "Not enough memory to read the file.")};
     }
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -87,7 +92,8 @@ FileBytes ReadRegularFile(const QString& path, qint64 limit) {
 }
 
 QString ReplaceFileContents(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty()) return tr("No file name was given.");
+    if (path.isEmpty())
+        return QCoreApplication::translate("PictureFile", "No file name was given.");
     // A pipe or device by that name would be replaced by a plain file, not written to.
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) == 0) {

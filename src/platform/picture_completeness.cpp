@@ -7,13 +7,11 @@ namespace chromadeck::platform {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PictureFile", text);
-}
-
 QString cutShort(const char* kind) {
-    return tr("The %1 file ends before its picture data does: it is damaged or was not "
-              "copied completely.")
+    return QCoreApplication::translate(
+               "PictureFile",
+               "The %1 file ends before its picture data does: it is damaged or was not "
+               "copied completely.")
         .arg(QString::fromLatin1(kind));
 }
 

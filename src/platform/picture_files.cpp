@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStringList>
 
 namespace chromadeck::platform {
 
@@ -22,10 +23,10 @@ std::optional<QImage> OpenPictureFile(CommonDialog& dialog, MessageBox& messages
     if (!dialog.ShowOpen() || dialog.FileName.isEmpty()) return std::nullopt;
     const LoadedPicture loaded = LoadPicture(dialog.FileName);
     if (!loaded.ok()) {
-        messages.show(
-            parent, title,
-            QStringLiteral("无法打开图片“%1”：\n%2").arg(shownName(dialog.FileName), loaded.error),
-            MessageIcon::Warning);
+        messages.show(parent, title,
+                      QCoreApplication::translate("PictureFile", "无法打开图片“%1”：\n%2")
+                          .arg(shownName(dialog.FileName), loaded.error),
+                      MessageIcon::Warning);
         return std::nullopt;
     }
     return loaded.image;
@@ -43,13 +44,20 @@ void TellPictureCannotBeShown(MessageBox& messages, QWidget* parent, const QStri
 
 bool SavePictureBmpFile(CommonDialog& dialog, MessageBox& messages, QWidget* parent,
                         const QString& title, const QImage& picture) {
-    dialog.Filter = QStringLiteral("Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*");
+    // Only the captions are translated, never the patterns after them.
+    dialog.Filter =
+        QStringList{
+            QCoreApplication::translate("PictureFile", "Bitmap(*.bmp)") + QStringLiteral("|*.bmp"),
+            QCoreApplication::translate("PictureFile", "All files(*.*)") + QStringLiteral("|*.*"),
+        }
+            .join(u'|');
     if (!dialog.ShowSave() || dialog.FileName.isEmpty()) return false;
     // Saved under exactly the name chosen: no extension is added.
     const QString why = SavePictureBmp(picture, dialog.FileName);
     if (why.isEmpty()) return true;
     messages.show(parent, title,
-                  QStringLiteral("无法保存图片“%1”：\n%2").arg(shownName(dialog.FileName), why),
+                  QCoreApplication::translate("PictureFile", "无法保存图片“%1”：\n%2")
+                      .arg(shownName(dialog.FileName), why),
                   MessageIcon::Warning);
     return false;
 }

@@ -14,18 +14,16 @@ namespace chromadeck::platform {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PictureFile", text);
-}
-
 QString tooLarge(QSize size) {
     const qint64 bytes = PictureBytes(size, QImage::Format_RGB32);
-    return OutOfMemoryMessage(tr("the picture is %1 x %2 pixels and would take %3 MB of memory, "
-                                 "more than the %4 MB a picture may take.")
-                                  .arg(size.width())
-                                  .arg(size.height())
-                                  .arg((bytes + (1 << 20) - 1) >> 20)
-                                  .arg(kPictureBudgetBytes >> 20));
+    return OutOfMemoryMessage(
+        QCoreApplication::translate("PictureFile",
+                                    "the picture is %1 x %2 pixels and would take %3 MB of memory, "
+                                    "more than the %4 MB a picture may take.")
+            .arg(size.width())
+            .arg(size.height())
+            .arg((bytes + (1 << 20) - 1) >> 20)
+            .arg(kPictureBudgetBytes >> 20));
 }
 
 }  // namespace
@@ -61,37 +59,45 @@ LoadedPicture LoadPicture(const QString& path) {
     const QImage image = reader.read();
     if (image.isNull()) {
         QString why = reader.errorString();
-        if (why.isEmpty()) why = tr("The file is not a picture this program can read.");
+        if (why.isEmpty())
+            why = QCoreApplication::translate("PictureFile",
+                                              "The file is not a picture this program can read.");
         return {QImage(), why};
     }
     if (!FitsPictureBudget(image.size(), QImage::Format_RGB32))
         return {QImage(), tooLarge(image.size())};
     const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
     if (pixels.isNull()) {
-        return {QImage(), OutOfMemoryMessage(tr("the picture of %1 x %2 pixels cannot be "
-                                                "converted for display.")
-                                                 .arg(image.width())
-                                                 .arg(image.height()))};
+        return {QImage(), OutOfMemoryMessage(
+                              QCoreApplication::translate("PictureFile",
+                                                          "the picture of %1 x %2 pixels cannot be "
+                                                          "converted for display.")
+                                  .arg(image.width())
+                                  .arg(image.height()))};
     }
     return {pixels, QString()};
 }
 
 QString SavePictureBmp(const QImage& image, const QString& path) {
-    if (image.isNull()) return tr("There is no picture to save.");
-    if (path.isEmpty()) return tr("No file name was given.");
+    if (image.isNull())
+        return QCoreApplication::translate("PictureFile", "There is no picture to save.");
+    if (path.isEmpty())
+        return QCoreApplication::translate("PictureFile", "No file name was given.");
 
     // Qt's bitmap writer stores a 32-bit image as 24 bits per pixel without alpha, the
     // form every Windows program reads.
     const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
     if (pixels.isNull())
-        return OutOfMemoryMessage(tr("the picture cannot be prepared for saving."));
+        return OutOfMemoryMessage(QCoreApplication::translate(
+            "PictureFile", "the picture cannot be prepared for saving."));
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(pixels)) {
-        return tr("The picture cannot be written: %1").arg(writer.errorString());
+        return QCoreApplication::translate("PictureFile", "The picture cannot be written: %1")
+            .arg(writer.errorString());
     }
     return ReplaceFileContents(path, bytes);
 }

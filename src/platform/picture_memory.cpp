@@ -1,5 +1,6 @@
 #include "picture_memory.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 #ifdef __GLIBC__
@@ -54,7 +55,7 @@ void GiveFreedMemoryBack() {
 }
 
 QString OutOfMemoryMessage(const QString& attempted) {
-    return QStringLiteral("内存不足：") + attempted;
+    return QCoreApplication::translate("PictureMemory", "内存不足：") + attempted;
 }
 
 PictureBudgetOverride::PictureBudgetOverride(qint64 bytes) : previous_(budgetInForce) {

@@ -4,6 +4,7 @@
 #include "picture_memory.h"
 #include "portal_request.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -74,15 +75,18 @@ QString PortalShot::reason() const {
         case PortalRefusal::None:
             return {};
         case PortalRefusal::NotThere:
-            return QStringLiteral("桌面没有提供截图服务（xdg-desktop-portal）。");
+            return QCoreApplication::translate("PortalScreenshot",
+                                               "桌面没有提供截图服务（xdg-desktop-portal）。");
         case PortalRefusal::Cancelled:
-            return QStringLiteral("截图被取消了。");
+            return QCoreApplication::translate("PortalScreenshot", "截图被取消了。");
         case PortalRefusal::Declined:
-            return QStringLiteral("桌面的截图服务拒绝了截图。");
+            return QCoreApplication::translate("PortalScreenshot", "桌面的截图服务拒绝了截图。");
         case PortalRefusal::NoAnswer:
-            return QStringLiteral("桌面的截图服务没有回答。");
+            return QCoreApplication::translate("PortalScreenshot", "桌面的截图服务没有回答。");
         case PortalRefusal::Unreadable:
-            return QStringLiteral("桌面的截图服务给出的图片无法读取：") + detail;
+            return QCoreApplication::translate("PortalScreenshot",
+                                               "桌面的截图服务给出的图片无法读取：") +
+                   detail;
     }
     return {};
 }

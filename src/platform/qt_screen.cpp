@@ -1,5 +1,6 @@
 #include "qt_screen.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -94,7 +95,9 @@ std::optional<QImage> QtScreen::grabWayland(QScreen& screen) {
 
     if (picture && !picture->isNull() && allBlack(*picture)) {
         // A black picture would look like a capture of a dark screen; refuse it instead.
-        refusal_ = fromPortal ? QStringLiteral("桌面只给出了一张全黑的画面。") : shot.reason();
+        refusal_ = fromPortal
+                       ? QCoreApplication::translate("Screen", "桌面只给出了一张全黑的画面。")
+                       : shot.reason();
         return std::nullopt;
     }
     if (!picture) refusal_ = shot.reason();

@@ -29,6 +29,9 @@ class CommandLineTest : public QObject {
             << QStringList{"--delay=60", "--capture"} << Action::Capture << 60 << "";
         QTest::newRow("help") << QStringList{"--help"} << Action::Print << 0 << "--capture";
         QTest::newRow("version") << QStringList{"-v"} << Action::Print << 0 << "Chromadeck 2.0";
+        QTest::newRow("licence") << QStringList{"--version"} << Action::Print << 0
+                                 << "License GPLv3+: GNU GPL version 3 or later";
+        QTest::newRow("help names --lang") << QStringList{"-h"} << Action::Print << 0 << "--lang";
 
         QTest::newRow("delay too long")
             << QStringList{"--capture", "--delay", "61"} << Action::Refuse << 0 << "0 to 60";
@@ -45,6 +48,10 @@ class CommandLineTest : public QObject {
         QTest::newRow("unknown option") << QStringList{"--bogus"} << Action::Refuse << 0 << "bogus";
         QTest::newRow("stray argument")
             << QStringList{"picture.png"} << Action::Refuse << 0 << "picture.png";
+        QTest::newRow("other language")
+            << QStringList{"--lang", "fr"} << Action::Refuse << 0 << "--lang takes en or zh";
+        QTest::newRow("language without value")
+            << QStringList{"--lang"} << Action::Refuse << 0 << "lang";
     }
 
     void actions() {
@@ -58,6 +65,17 @@ class CommandLineTest : public QObject {
         QVERIFY2(line.text.contains(saying), qPrintable(line.text));
         // A refusal shows the usage too, so the right spelling is at hand.
         if (action == Action::Refuse) QVERIFY(line.text.contains("Usage:"));
+    }
+
+    void languageOverridesTheLocale() {
+        using chromadeck::app::InterfaceLanguage;
+        QVERIFY(!ParseCommandLine({"chromadeck"}).language);
+        const CommandLine english = ParseCommandLine({"chromadeck", "--lang", "en"});
+        QCOMPARE(english.action, Action::OpenWindow);
+        QVERIFY(english.language == InterfaceLanguage::English);
+        const CommandLine chinese = ParseCommandLine({"chromadeck", "--capture", "--lang=zh"});
+        QCOMPARE(chinese.action, Action::Capture);
+        QVERIFY(chinese.language == InterfaceLanguage::Chinese);
     }
 };
 

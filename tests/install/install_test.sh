@@ -48,11 +48,14 @@ manual="$(man -l "$usr/share/man/man1/chromadeck.1.gz" 2>&1)" || fail "man -l: $
     fail "the manual page does not render the options and keys"
 
 version="$("$usr/bin/chromadeck" --version)" || fail "the installed program does not run"
-[[ "$version" == "Chromadeck 2.0"* ]] || fail "--version printed '$version'"
+[[ "$version" == "Chromadeck 2.0"* && "$version" == *"GNU GPL version 3 or later"* ]] ||
+    fail "--version printed '$version'"
+grep -q 'GNU GPL version 3 or later' "$usr/share/chromadeck/about.html" ||
+    fail "the about page carries no licence notice"
 # The command line answers without a display, with the exit status a script can read.
 help="$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/chromadeck" --help)" || fail "--help failed"
 [[ "$help" == *"--capture"* && "$help" == *"--delay"* ]] || fail "--help printed '$help'"
-for bad in "--capture --delay 61" "--capture --delay soon" "--delay 3" "--no-such-option"; do
+for bad in "--capture --delay 61" "--capture --delay soon" "--delay 3" "--lang fr" "--no-such-option"; do
     status=0
     # shellcheck disable=SC2086 # the words of $bad are separate arguments
     error="$("$usr/bin/chromadeck" $bad 2>&1 >/dev/null)" || status=$?

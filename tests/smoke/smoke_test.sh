@@ -63,6 +63,10 @@ DISPLAY=":$(cat "$tmp/display")"
 export DISPLAY
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$tmp/runtime" # Qt warns on every start without one
+# The clicks below find the menu entries where the Chinese captions put them, and the
+# cut-out window by its Chinese title: the program runs in the C locale, which is Chinese.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 "$app" >"$tmp/app.log" 2>&1 &
