@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture window's costs on full screens, 1920 x 1080 and 3840 x 2160: the history's
 // steps (start, push, undo, redo) and what it stores for many annotations; the window's
 // opening, a stroke's preview and commit, and a copy, each against one screenful's copy.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The CPU time of one timed part of a case, measured by the case itself: Google Benchmark

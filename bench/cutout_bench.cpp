@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cut-out window's fill on a 4000 x 4000 open area: the canvas's scanline fill alone,
 // and a whole fill press of the window on a picture that size.
 // Run: build/bench/chromadeck_cutout_bench --benchmark_repetitions=5

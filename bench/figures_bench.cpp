@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU time per press for the heaviest figures, on the canvas a maximised window gets on a
 // 1920 x 1080 screen. Every case runs three ways in one run: its limit (the press's random
 // colours drawn in order and the drawing area written once, which no drawing of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory a large picture takes in a picture box that sizes itself to it (the sticker
 // box, the cut-out pad), and what stays after a small picture replaces it; then the
 // memory a capture window of a 3840 x 2160 screen takes while open and what stays after

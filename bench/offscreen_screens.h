@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The offscreen platform with two screens side by side, 1920 x 1080 at (0, 0) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a sticker into a 1000 x 1000 output box (plain and fast), saving a full
 // maximised canvas (1799 x 1044 on a 1920 x 1080 screen) in every format, and the GIF
 // palette of the three test pictures (PSNR and colours beside the time; the other

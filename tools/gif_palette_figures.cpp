@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures GIF palettes on the three test pictures (gradient, photo, screenshot) and prints
 // one table row per picture and candidate: PSNR, palette colours the pixels use, pixels
 // kept exactly, median wall and CPU time of the quantizing, and a checksum of the output

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon into an icon-theme tree for installing:
 //   write_icon_files OUT_FOLDER ICON_NAME
 // gives OUT_FOLDER/hicolor/<n>x<n>/apps/ICON_NAME.png for each size and

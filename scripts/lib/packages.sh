@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Debian packages Chromadeck needs to build, test and run, and a function
 # that installs whichever of them are missing. Sourced by scripts/run and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "截屏": a capture run in its own full-screen window, over everything on the screen,
 // this window included.
 #include "capture/capture_form.h"

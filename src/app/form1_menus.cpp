@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_page.h"
 #include "canvas/random_source.h"
 #include "form1.h"

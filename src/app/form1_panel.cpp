@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas/controls/caption_fit.h"
 #include "canvas/controls/control_factory.h"
 #include "design_geometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sticker, rotation and cut-out controls of the main window, wired to their handlers.
 #include "form1.h"
 

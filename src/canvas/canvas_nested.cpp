@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls nested in a picture box: placed from inside its border and shown only in
 // its client area, as the box's own drawing is.
 #include "canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The surface's coordinate system and its two images: the persistent one and the
 // screen-only layer.
 #include "drawing_surface.h"

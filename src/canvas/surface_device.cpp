@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device-pixel operations and text: what a picture box offers through its device context.
 #include "drawing_surface.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing operations of a picture box, in its own units, painted with the pen shapes.
 #include "drawing_surface.h"
 

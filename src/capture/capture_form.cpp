@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture window's controls, its opening, its keys and every way it closes.
 #include "capture_form.h"
 

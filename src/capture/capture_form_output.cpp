@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a capture run ends: the region copied to the clipboard, saved to a file, or dropped.
 #include "capture_form.h"
 

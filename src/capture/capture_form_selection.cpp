@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's mouse handed to the session, and the selection as the session leaves it:
 // the frame, its eight handles, the size and colour read-outs, and the toolbar beside it.
 #include "capture_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar's buttons and hover squares, the choice of an annotation tool, and the
 // options panel with its palette and font-size picker.
 #include "capture_form.h"

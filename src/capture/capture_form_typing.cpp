@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the session asks of the window: the screen pointer, and the text tool's typing box
 // with the size typed on the options panel.
 #include "capture_form.h"

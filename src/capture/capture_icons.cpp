@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar's buttons and their 16 x 16 icons, drawn in code in the toolbar's blue.
 #include "capture_controls.h"
 #include "toolbar_style.h"

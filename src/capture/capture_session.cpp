@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture run's region: the rubber band, moving the fixed region and the eight
 // resize handles, and when the toolbar shows beside it.
 #include "capture_session.h"

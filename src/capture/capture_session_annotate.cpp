@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture run's annotations and toolbar: the chosen tool's strokes, undo and redo.
 #include "capture_session.h"
 

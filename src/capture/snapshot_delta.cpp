@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte form of a history step, and taking a step on a picture. The reader trusts
 // nothing: every number is checked against the picture and the bytes left before it is
 // used, and a step changes no pixel until all of it has been checked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cutout_window_launcher.h"
 
 namespace chromadeck {

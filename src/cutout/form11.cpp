@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cut-out window's controls, laid out from their design geometry, and their wiring.
 #include "form11.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the cut-out window does: the pen and the fill on the pad, the colour, file and
 // clear buttons.
 #include "canvas/random_source.h"

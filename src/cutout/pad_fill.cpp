@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pad_fill.h"
 
 #include "canvas/drawing_surface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bar figure with each bar drawn as the union of its strokes. All 19 passes of a bar
 // share one colour, and every stroke after the first runs along the bottom line, joining
 // the points the stroke procedure visits; so a bar is its dot, its upright and one

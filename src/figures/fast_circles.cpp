@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circle figure row by row. Its rings share one centre and grow with every step, so
 // a later ring's outer edge lies outside an earlier one's and so does its inner edge:
 // on each row the rings form a nested stack (canvas/raster/nested_row.h), and a pixel

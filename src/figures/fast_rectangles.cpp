@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rectangle figure drawn from the top down. For one half-width p, every half-height
 // q shares the same two sides and the largest q reaches furthest, so a pixel shows the
 // largest q's outline wherever that covers it; elsewhere only the top and bottom edges

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The square figure row by row. Each half-side draws two outlines over the same square,
 // so the second colour is the one that shows; and a larger square lies outside a smaller
 // one with its inside holding the smaller one's, so on each row the squares form a nested

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_panel_view.h"
 
 #include "canvas/canvas.h"

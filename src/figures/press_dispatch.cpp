@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "press_dispatch.h"
 
 #include "canvas/drawing_surface.h"

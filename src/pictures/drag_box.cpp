@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drag_box.h"
 
 #include "canvas/controls/client_area.h"

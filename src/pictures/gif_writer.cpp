@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gif_writer.h"
 
 #include "palette_quantizer.h"

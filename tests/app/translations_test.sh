@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whether the English catalogue covers every text the sources mark for translation:
 # lupdate reads the sources into a copy of it, as scripts/update-translations does. An
 # entry lupdate had to add (a marked text without a translation), one it no longer finds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's "截屏": a top-level entry between "保存" and "背景色" whose click runs
 // a whole capture and returns only when the capture window has closed.
 #include "app/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line starts, prints or refuses, and the exit it asks for.
 #include "app/command_line.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window inside a window manager's frame (the test screen draws one round every
 // window): the canvas fits the client area, so everything it draws can be seen.
 #include "app/fonts.h"

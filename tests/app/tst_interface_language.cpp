@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface's language: chosen from the locale, English shown everywhere in the
 // English interface and fitting the same panels, the Chinese source texts left exactly as
 // they are in the Chinese one, with Qt's own dialogs in the same language.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar: saving, opening and clearing the canvas, the background
 // colour, the help panel and the about page, driven through the real actions.
 #include "app/about_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's sticker and rotation controls reach their handlers.
 #include "form1_session.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text controls of the main window: the stamp of a press in mode "6", the text-box
 // options beside the mode options, and the font and colour buttons.
 #include "app/fonts.h"

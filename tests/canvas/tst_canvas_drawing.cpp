@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing on a surface in its own units: geometry, pens and unit conversion. Needs no
 // application: nothing here prints text.
 #include "canvas/drawing_surface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a surface keeps: background colour and picture, persistent and screen-only
 // drawing, scales, and the device-pixel operations.
 #include "canvas/drawing_surface.h"

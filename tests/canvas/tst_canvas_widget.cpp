@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the picture box adds to its surface: the drawing area inside the border, AutoSize,
 // resizing a hidden box, painting and the mouse in surface units.
 #include "canvas/canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a row of nested outlines from the top down, each pixel once, against painting
 // them in order, and the box outline's row as one run less its hole against its spans.
 #include "canvas/raster/nested_row.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number rules and the random colours: everything later arithmetic stands on.
 #include "canvas/numeric.h"
 #include "canvas/random_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pen shapes and pixel operations on plain images: widths, ends, corners, fills.
 #include "canvas/raster/pen_shapes.h"
 #include "canvas/raster/pixel_ops.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text on a surface: where Print puts it and how a selected font turns it. Fonts need a
 // QGuiApplication, though no window.
 #include "canvas/drawing_surface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture window on a screen at 200 %: 1920 x 1080 window pixels over 3840 x 2160
 // device pixels (offscreen-1920x1080-dpr2.json), with a scripted grab at device pixels.
 #include "capture/capture_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history keeps each step as the pixels it changed, old and new: undo and redo give
 // back exactly the pictures pushed, its memory grows with what was drawn, a bound merges
 // the oldest steps into the first snapshot, and steps it cannot store or read are refused.

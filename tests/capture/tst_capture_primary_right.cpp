@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture window when the primary screen lies right of another one, at (1920, 0) in
 // the virtual desktop (offscreen-primary-right.json).
 #include "capture/capture_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A capture run without a window: the session driven by plain events on a plain picture,
 // its overlay and its pixels checked as the window would show them.
 #include "capture/capture_session.h"

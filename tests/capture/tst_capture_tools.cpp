@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture window's toolbar, options panel and annotations, and the ways a run ends:
 // copy, save and exit. Real widgets on the offscreen 1920 x 1080 screen.
 #include "capture/capture_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture window on the offscreen 1920 x 1080 screen with a scripted screen picture:
 // opening and closing, the region, the handles, the read-outs and the history.
 #include "capture/capture_form.h"

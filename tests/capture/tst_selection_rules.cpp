@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture window's selection rules, one table per rule: what the user sees while
 // dragging out a region, moving it, pulling its handles, and where the toolbar lands.
 #include "capture/selection_rules.h"

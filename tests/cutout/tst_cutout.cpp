@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cut-out window as the main window's button opens it, on scripted dialogs: pen
 // widths, strokes, the fill, the swatches, the picture files and the window's lifetime,
 // checked on the pad's pixels and on the files written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the cut-out window opens, inside the frame the test screen draws round every
 // window: centred frame and all, and usable on screens smaller than the window.
 #include "canvas/random_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cut-out pad's fill without a window: which pixel a press picks, what stops the
 // fill, and a press beyond the pad.
 #include "canvas/drawing_surface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The press and move handlers of the main canvas: modes, cursors, groups, read-out.
 #include "canvas/random_source.h"
 #include "figures/canvas_mode.h"

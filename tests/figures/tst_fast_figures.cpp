@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast figures against the plain in-order drawing: the same pixels, the same colours
 // taken, the same pen colour and current point left behind.
 #include "canvas/random_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random-colour figures: how many colours each takes, in which order, and where
 // they land on the canvas.
 #include "canvas/random_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules on arbitrary text, read as UTF-8 and as UTF-16 (the number boxes hold
 // whatever the user types or pastes), and the rounding on arbitrary doubles. Besides not
 // crashing, the conversions must agree with each other and with the printed form of what

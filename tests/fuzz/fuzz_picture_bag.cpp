@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture bag's reader on arbitrary bytes, and the round trip of whatever it accepts.
 // The capture history keeps every snapshot as a bag, so a bag that reads must come back
 // from WriteP exactly, and a damaged one must read as no picture rather than a crash.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture loader on arbitrary bytes. Users open whatever file they like, so a file
 // must give a picture or a reason, never a crash, a hang or runaway memory; scripts/fuzz
 // runs this with memory and time limits for the last two.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture history's step decoder on arbitrary bytes, and the round trip of steps the
 // encoder makes. A step that does not fit must leave the picture untouched, and a step
 // taken forward then back must give the picture it started from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpora under the folder given: tiny pictures in the formats users
 // open, bags as WriteP writes them, and number texts at the edges of the number rules.
 // Small seeds keep libFuzzer's mutations fast; it finds the rest of each format itself.

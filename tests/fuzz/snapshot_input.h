@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How the snapshot step target reads its input, shared with the seed writer so that seeds

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR, as a package would, and checks
 # what a desktop needs of it: the validators pass on the desktop entry and the
 # AppStream data, every icon size is there, the manual page renders, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in program for testing the monkey itself: one X window that answers
 // _NET_WM_PING like a live program, and after a while shows one fault on purpose.
 //

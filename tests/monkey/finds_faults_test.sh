@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The monkey driver against fault_window in a private Xvfb: it passes a program
 # that keeps answering, starts again one that ends cleanly, fails on each kind
 # of fault with a report that names it, and stops the program when told to.

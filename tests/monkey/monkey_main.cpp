@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey: starts a program on the current X display and drives it with
 // seeded random input until the time is up or it finds a fault. See README.md.
 #include "monkey_options.h"

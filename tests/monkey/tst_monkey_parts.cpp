@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's own parts that need no X server: the text it types, its seeded
 // choices, its reading of the program's output, its options and how it runs and
 // judges a program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Three pictures of more than 256 colours that a GIF palette must do well on, made in code

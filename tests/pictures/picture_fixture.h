@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The main canvas with its two floating boxes and the mask swatch, as the main window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GIF palette of pictures with more than 256 colours, measured through the written file
 // as Qt's own GIF reader decodes it, and the exact palette of pictures with fewer.
 #include "palette_pictures.h"

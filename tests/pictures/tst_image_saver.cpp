@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving pictures in every format the program offers, read back with real decoders, and
 // the faults a user can run into: unknown types, no picture, places that cannot be written.
 #include "pictures/image_saver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures kept as bytes for the undo history: every format back as it went in, and
 // bytes that are no bag give no picture, whatever they claim.
 #include "pictures/picture_bag.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rotation buttons of the main window: turning the sticker into the output box,
 // drawing over earlier results, a bad angle, clearing, saving and the size bars.
 #include "picture_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rotation from one surface to another: orientation, coverage, and the fast way against
 // the plain one. Surfaces need no window, so neither does this test.
 #include "canvas/drawing_surface.h"

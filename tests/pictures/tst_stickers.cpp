@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stickers: import, the mask colour and its swatch, pasting, dragging the boxes.
 #include "picture_fixture.h"
 #include "pictures/sticker_boxes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard service: the Qt one really holds the picture for other programs, the
 // recording twin keeps tests off the user's clipboard, and each bundle hands out its own.
 #include "platform/qt_clipboard.h"

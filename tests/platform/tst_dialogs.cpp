@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What CommonDialog remembers, the filter translation, and the real save dialog's rules.
 #include "platform/common_dialog.h"
 #include "platform/qt_dialog_backend.h"

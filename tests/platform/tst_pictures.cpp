@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading pictures of every kind the program opens, and writing the 24-bit bitmaps it
 // saves, including the failures a user can run into.
 #include "platform/picture_io.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen grab of a Wayland session: the desktop portal on a private session bus,
 // answering the way a compositor's portal does, and the session that decides the way.
 #include "fake_portal.h"

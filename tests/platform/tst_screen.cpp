@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cursor codes, the screen-wide override and the offscreen platform's 1920 x 1080 screen.
 #include "platform/cursors.h"
 #include "platform/qt_screen.h"

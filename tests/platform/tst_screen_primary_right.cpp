@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The primary screen as QtScreen reads it when it lies right of another screen, at
 // (1920, 0) in the virtual desktop (offscreen-primary-right.json).
 #include "platform/qt_screen.h"

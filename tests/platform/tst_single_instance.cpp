@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance name: taken while held, free again when let go, and taken over
 // from a holder that died and left its socket behind.
 #include "platform/single_instance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen probe for the smoke test: grabs one rectangle of the primary X
 // screen, prints a hash of its pixels and, when given a file name, saves
 // the rectangle as a PNG so a failed run can be looked at. With --clipboard it

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Chromadeck in a private Xvfb (no window manager), left-clicks its
 # canvas and passes when the pixels around the click changed; then opens the
 # screen capture from the menu bar, checks it shows the grabbed screen, and

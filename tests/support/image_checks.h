@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reading a picture back the way the tests judge it: exact colours, counted or bounded.

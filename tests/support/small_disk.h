@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A folder on a disk of its own that holds only a few kilobytes, to see what a save does

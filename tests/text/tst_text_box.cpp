@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text box's buttons: the font and colour dialogs change only what was confirmed,
 // and the two options show and hide the box.
 #include "canvas/canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stamping the text box's text: where the ink lands for each angle, its weight and size,
 // refused angles, and events that run between the passes.
 #include "canvas/drawing_surface.h"
