@@ -67,15 +67,12 @@ void EllipseTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbCol
     QImage& target = picture.drawingTarget();
     const QSize area = picture.drawableSize(target);
     const raster::ClipRect clip = raster::ClipRect::of(area.width(), area.height());
-    const QRgb rgb = colour.toQColor().rgb();
+    raster::SpanBounds bounds;
     raster::ellipseOutlineSpans(picture.pixelXf(across.centre), picture.pixelYf(down.centre),
                                 picture.unitsToPixelsX(across.half),
                                 picture.unitsToPixelsY(down.half), picture.DrawWidth(), clip,
-                                [&](int y, int first, int last) {
-                                    auto* row = reinterpret_cast<QRgb*>(target.scanLine(y));
-                                    std::fill(row + first, row + last + 1, rgb);
-                                });
-    picture.markDrawn();
+                                raster::BoundedSpanWriter(target, colour.toQRgb(), bounds));
+    picture.markDrawn(bounds.rect());
 }
 
 void RectangleTool::draw(DrawingSurface& picture, QPointF from, QPointF to, RgbColor colour) const {

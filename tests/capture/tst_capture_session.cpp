@@ -199,6 +199,25 @@ void CaptureSessionTest::undoAndRedoRestorePixels() {
     QCOMPARE(r.at(180, 150), kBlue);
     r.session.pressButton(ToolbarButton::Redo);  // nothing more to redo
     QCOMPARE(r.at(180, 150), kBlue);
+
+    // Each tool's stroke, near the edges too, is undone and redone to the very pixel: the
+    // picture shows only what changed, so a pixel drawn outside what a tool reports would
+    // stay behind here.
+    for (const ToolbarButton tool :
+         {ToolbarButton::Arrow, ToolbarButton::Ellipse, ToolbarButton::Rectangle}) {
+        r.session.pressButton(tool);
+        for (const QPointF& end : {QPointF(389, 289), QPointF(11, 280), QPointF(200, 11)}) {
+            const QImage before = r.picture();
+            r.drag({150, 140}, end);
+            const QImage after = r.picture();
+            QVERIFY(after != before);
+            QCOMPARE(r.session.regionPicture(0, 0, 400, 300), after);
+            r.session.pressButton(ToolbarButton::Undo);
+            QCOMPARE(r.picture(), before);
+            r.session.pressButton(ToolbarButton::Redo);
+            QCOMPARE(r.picture(), after);
+        }
+    }
 }
 
 void CaptureSessionTest::shapeAfterTheTextClickStartsThere() {
