@@ -252,6 +252,12 @@ const QImage& DrawingSurface::persistentImage() const {
     return store_;
 }
 
+QImage& DrawingSurface::editImage() {
+    ensureStoreCovers(drawingSize());
+    storeIsBackground_ = false;
+    return store_;
+}
+
 const QImage* DrawingSurface::screenLayer() const {
     if (!screenLayerUsed_) return nullptr;
     ensureStoreCovers(drawingSize());

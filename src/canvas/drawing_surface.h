@@ -165,6 +165,10 @@ class DrawingSurface {
     // memory to grow them was refused.
     void growToDrawingArea() const { ensureStoreCovers(drawingSize()); }
     const QImage& persistentImage() const;
+    // The persistent image for whoever changes its pixels from outside (the capture's
+    // history steps back and forth in it); from then on it is kept as it is, never made
+    // again from the background.
+    QImage& editImage();
     // Transparent except for screen-only drawing; null when there is none.
     const QImage* screenLayer() const;
     // A repaint is about to happen: later drawing must ask for another one.

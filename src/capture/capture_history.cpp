@@ -35,26 +35,43 @@ bool CaptureHistory::StartHistory(const QImage& picture) {
     clear();
     if (picture.isNull()) return false;
     first_ = picture;
-    current_ = picture;
+    own_ = picture;
     return true;
+}
+
+void CaptureHistory::keepIn(QImage& shown) {
+    kept_ = &shown;
+    own_ = QImage();
+}
+
+bool CaptureHistory::PushDrawn(const QImage& before, QPoint at) {
+    if (first_.isNull() || kept_->isNull()) return false;
+    // After ResetToFirst the step runs from the grabbed screen, and every pixel may differ.
+    const std::optional<QByteArray> step =
+        keptSinceFirst_ ? EncodeSnapshotDelta(first_, *kept_, limits_.largestBlock)
+                        : EncodeDrawnDelta(before, at, *kept_, limits_.largestBlock);
+    if (!step) return false;
+    const QRect changed =
+        keptSinceFirst_ ? kept_->rect() : (before.isNull() ? QRect() : QRect(at, before.size()));
+    return push({*step, changed});
 }
 
 bool CaptureHistory::PushSnapshot(const QImage& picture) {
     if (first_.isNull()) return StartHistory(picture);
     if (picture.isNull()) return false;
-    const QImage& before = keptSinceFirst_ ? first_ : current_;
+    const QImage& before = keptSinceFirst_ ? first_ : *kept_;
     std::optional<QByteArray> step = EncodeSnapshotDelta(before, picture, limits_.largestBlock);
     if (!step) return false;
     if (!push({std::move(*step), picture.rect() | before.rect()})) return false;
-    current_ = picture;
+    *kept_ = picture;
     return true;
 }
 
 bool CaptureHistory::PushChange(const QImage& shown, const QRect& changed) {
     if (first_.isNull()) return StartHistory(copyOf(shown));
-    if (!sameShape(current_, shown)) return PushSnapshot(copyOf(shown));
+    if (!sameShape(*kept_, shown)) return PushSnapshot(copyOf(shown));
     // After ResetToFirst the step runs from the grabbed screen, and every pixel may differ.
-    const QImage& before = keptSinceFirst_ ? first_ : current_;
+    const QImage& before = keptSinceFirst_ ? first_ : *kept_;
     const QRect within = keptSinceFirst_ ? shown.rect() : changed & shown.rect();
     std::optional<QByteArray> step =
         EncodeSnapshotDelta(before, shown, limits_.largestBlock, within);
@@ -62,15 +79,15 @@ bool CaptureHistory::PushChange(const QImage& shown, const QRect& changed) {
     // The kept picture is changed where the annotation went when it is ours alone; shared
     // (with the first snapshot, say) it is replaced by a copy.
     QImage fresh;
-    if (!current_.isDetached()) {
+    if (!kept_->isDetached()) {
         fresh = copyOf(shown);
         if (fresh.isNull()) return false;
     }
     if (!push({std::move(*step), within})) return false;
     if (fresh.isNull())
-        copyArea(shown, current_, changed);
+        copyArea(shown, *kept_, changed);
     else
-        current_ = std::move(fresh);
+        *kept_ = std::move(fresh);
     return true;
 }
 
@@ -127,11 +144,11 @@ bool CaptureHistory::move(StepWay way) {
     const StoredStep& step = steps_[size_t(way == StepWay::Forward ? snapPos_ - 1 : snapPos_ - 2)];
     // In place, unless someone else holds the kept picture: then on a copy of it. Either
     // way the kept picture is as it was when the step cannot be taken.
-    if (!current_.isDetached() && !IsWholePictureStep(step.bytes)) {
-        QImage own = copyOf(current_);
+    if (!kept_->isDetached() && !IsWholePictureStep(step.bytes)) {
+        QImage own = copyOf(*kept_);
         if (own.isNull() || !ApplySnapshotDelta(step.bytes, own, way)) return false;
-        current_ = std::move(own);
-    } else if (!ApplySnapshotDelta(step.bytes, current_, way)) {
+        *kept_ = std::move(own);
+    } else if (!ApplySnapshotDelta(step.bytes, *kept_, way)) {
         return false;
     }
     snapPos_ = target;
@@ -146,14 +163,14 @@ CaptureHistory::Step CaptureHistory::Undo() {
     }
     const QRect changed = steps_[size_t(snapPos_ - 2)].changed;
     if (!move(StepWay::Back)) return {Step::Refused, {}, {}};
-    return {Step::Show, current_, changed};
+    return {Step::Show, *kept_, changed};
 }
 
 CaptureHistory::Step CaptureHistory::Redo() {
     if (snapPos_ >= SnapTop()) return {Step::Keep, {}, {}};
     const QRect changed = steps_[size_t(snapPos_ - 1)].changed;
     if (!move(StepWay::Forward)) return {Step::Refused, {}, {}};
-    return {Step::Show, current_, changed};
+    return {Step::Show, *kept_, changed};
 }
 
 void CaptureHistory::ResetToFirst() {
@@ -170,17 +187,18 @@ void CaptureHistory::clear() {
     snapPos_ = 1;
     keptSinceFirst_ = false;
     first_ = QImage();
-    current_ = QImage();
+    own_ = QImage();
+    kept_ = &own_;  // a caller's image is left as it is
 }
 
 QImage CaptureHistory::snapshot(Long index) const {
     if (index < 1 || index > SnapTop() || first_.isNull()) return QImage();
     if (index == 1) return first_;
-    if (index == snapPos_) return current_;
+    if (index == snapPos_) return *kept_;
     // From the nearer of the first snapshot and the one kept, a step at a time.
     const bool fromFirst = index < snapPos_ && index - 1 < snapPos_ - index;
     Long at = fromFirst ? 1 : snapPos_;
-    QImage picture = copyOf(fromFirst ? first_ : current_);
+    QImage picture = copyOf(fromFirst ? first_ : *kept_);
     if (picture.isNull() || !walk(picture, at, index)) return QImage();
     return picture;
 }

@@ -46,6 +46,9 @@ class CaptureHistory {
     };
 
     explicit CaptureHistory(HistoryLimits limits = {}) : limits_(limits) {}
+    // It may keep its picture in its caller's image, which a copy would share.
+    CaptureHistory(const CaptureHistory&) = delete;
+    CaptureHistory& operator=(const CaptureHistory&) = delete;
     void setLimits(HistoryLimits limits) { limits_ = limits; }
 
     // Snapshot 1 is `picture`, shared, not copied; everything of an earlier run is gone.
@@ -58,6 +61,16 @@ class CaptureHistory {
     // those pixels are compared and copied. The history keeps its own kept picture, so
     // `shown` may go on changing afterwards.
     bool PushChange(const QImage& shown, const QRect& changed);
+    // From now on the kept picture is `shown` itself, which must hold it now: the picture
+    // a window shows and draws on, so that no second screenful is needed. Its caller
+    // draws each annotation on it and tells PushDrawn; steps back and forth change it in
+    // place. Until StartHistory, which lets go of it.
+    void keepIn(QImage& shown);
+    // The kept picture was drawn on inside the rectangle at `at` of before's size, and
+    // `before` holds that rectangle as it was (null: nothing was drawn). False when the
+    // step cannot be stored: the history is as it was and the drawing is the caller's to
+    // take back.
+    bool PushDrawn(const QImage& before, QPoint at);
     Step Undo();
     Step Redo();
     // Back to the grabbed screen alone, redo entries dropped; the kept picture is not
@@ -73,7 +86,7 @@ class CaptureHistory {
     // The picture snapshot `index` holds; null when it cannot be made.
     QImage snapshot(Long index) const;
     // The kept picture: snapshot SnapPos, or after ResetToFirst everything kept since.
-    const QImage& kept() const { return current_; }
+    const QImage& kept() const { return *kept_; }
 
   private:
     struct StoredStep {
@@ -92,8 +105,9 @@ class CaptureHistory {
     QImage copyOf(const QImage& picture) const;
 
     HistoryLimits limits_;
-    QImage first_;    // snapshot 1
-    QImage current_;  // the kept picture
+    QImage first_;  // snapshot 1
+    QImage own_;    // the kept picture, unless it is kept in a caller's image
+    QImage* kept_ = &own_;
     // After ResetToFirst the kept picture may differ from snapshot 1 anywhere.
     bool keptSinceFirst_ = false;
     // steps_[k] leads from snapshot k + 1 to snapshot k + 2.

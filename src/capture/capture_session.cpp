@@ -29,7 +29,10 @@ bool CaptureSession::start(const QImage& shot) {
     // too small.
     if (!surface_.coversDrawingArea()) return false;
     surface_.takeDrawnRect();
-    return history_.StartHistory(surface_.Picture());
+    if (!history_.StartHistory(surface_.Picture())) return false;
+    // The picture shown is the kept picture: one screenful for both.
+    history_.keepIn(surface_.editImage());
+    return true;
 }
 
 QImage CaptureSession::regionPicture(Long left, Long top, Long right, Long bottom) const {

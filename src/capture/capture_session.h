@@ -88,8 +88,8 @@ class CaptureSession {
     void ResetSelection(float x, float y);
     void hideSelection();
     void showSelection();
-    // Shows the kept picture again over `pixels` of the picture shown.
-    void showKept(const QRect& pixels);
+    // Puts aside the pixels the release at (X, Y) will draw over.
+    void keepWhatReleaseCovers(float X, float Y);
     void annotationPress(float X, float Y);
     void annotationMove(float X, float Y);
     void annotationRelease(float X, float Y);
@@ -105,6 +105,9 @@ class CaptureSession {
     Overlay overlay_;
     CaptureHistory history_;
     std::array<std::unique_ptr<AnnotationTool>, 4> tools_;
+    // What the stroke being released draws over, as it was, and where.
+    QImage drawnOver_;
+    QPoint drawnAt_;
     // The colour and the size last only for one run: each starts red at 11 points.
     RgbColor colour_ = kStartColour;
     float lastTextSize_ = kStartTextSize;

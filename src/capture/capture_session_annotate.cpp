@@ -3,7 +3,7 @@
 #include "capture_session.h"
 
 #include <QCoreApplication>
-#include <cstring>
+#include <utility>
 
 namespace chromadeck::capture {
 
@@ -34,24 +34,17 @@ void CaptureSession::chooseTool(CaptureTool chosen) {
 }
 
 void CaptureSession::PushSnapshot() {
-    const QRect changed = surface_.takeDrawnRect();
-    if (!history_.PushChange(surface_.persistentImage(), changed)) {
+    const QImage before = std::exchange(drawnOver_, QImage());
+    if (!history_.PushDrawn(before, drawnAt_)) {
         // Without the memory to keep it, the annotation goes at once, rather than stay on
-        // the screen where a copy would not find it.
-        showKept(changed);
+        // the screen where no copy or undo would know of it.
+        if (!before.isNull()) {
+            surface_.BitBlt(drawnAt_.x(), drawnAt_.y(), before.width(), before.height(), before, 0,
+                            0);
+        }
         view_.tellOutOfMemory(QCoreApplication::translate("CaptureSession", "无法保留这次标注。"));
     }
-}
-
-void CaptureSession::showKept(const QRect& pixels) {
-    const QImage& kept = history_.kept();
-    QImage& shown = surface_.drawingTarget();
-    const QRect area = pixels & kept.rect() & shown.rect();
-    if (area.isEmpty() || kept.format() != shown.format()) return;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        std::memcpy(shown.scanLine(y) + qsizetype(area.left()) * 4,
-                    kept.constScanLine(y) + qsizetype(area.left()) * 4, size_t(area.width()) * 4);
-    surface_.markDrawn(area);
+    surface_.takeDrawnRect();
 }
 
 void CaptureSession::Undo() {
@@ -59,7 +52,7 @@ void CaptureSession::Undo() {
     if (step.kind == CaptureHistory::Step::Refused) {
         view_.tellOutOfMemory(QCoreApplication::translate("CaptureSession", "无法撤销这一步。"));
     } else if (step.kind == CaptureHistory::Step::Show) {
-        showKept(step.changed);
+        surface_.markDrawn(step.changed);  // the history changed the picture shown itself
     } else if (step.kind == CaptureHistory::Step::PastFirst) {
         // Nothing left to undo: the region goes and the window is selecting again. The
         // picture and the later snapshots stay, so redo can bring them back.
@@ -74,7 +67,7 @@ void CaptureSession::Undo() {
 
 void CaptureSession::Redo() {
     const CaptureHistory::Step step = history_.Redo();
-    if (step.kind == CaptureHistory::Step::Show) showKept(step.changed);
+    if (step.kind == CaptureHistory::Step::Show) surface_.markDrawn(step.changed);
     if (step.kind == CaptureHistory::Step::Refused)
         view_.tellOutOfMemory(QCoreApplication::translate("CaptureSession", "无法重做这一步。"));
 }
@@ -120,15 +113,37 @@ void CaptureSession::annotationMove(float X, float Y) {
 }
 
 void CaptureSession::annotationRelease(float X, float Y) {
-    // Back to the picture as last kept: the preview goes, and what was kept is what the
-    // surface holds (rebuilding it from its background picture would cost a screenful).
+    // Back to the picture as last kept: the preview goes. The pen may be drawing for keeps
+    // since a text click, and the surface's own background is the grabbed screen, not the
+    // kept picture: the surface must not rebuild from it.
+    surface_.setAutoRedraw(false);
     surface_.Cls();
+    keepWhatReleaseCovers(X, Y);
     surface_.setAutoRedraw(true);
     surface_.takeDrawnRect();
     ToolContext context = toolContext();
-    if (!tool().release(context, QPointF(X, Y), strokeEnd(X, Y))) return;
+    if (!tool().release(context, QPointF(X, Y), strokeEnd(X, Y))) {
+        drawnOver_ = QImage();
+        return;
+    }
     run_.Drawing = false;
     PushSnapshot();
+}
+
+void CaptureSession::keepWhatReleaseCovers(float X, float Y) {
+    // The history keeps the pixels an annotation covers as they were, and the picture
+    // shown is the only screenful there is: they are put aside before the release draws.
+    // A shape draws on release what its preview at the same point draws, so a preview
+    // on the screen-only layer says where; text says nothing and costs a screenful.
+    surface_.takeDrawnRect();
+    ToolContext context = toolContext();
+    tool().preview(context, strokeEnd(X, Y));
+    QRect covered = surface_.takeDrawnRect();
+    surface_.Cls();
+    const bool printing = run_.Tool == CaptureTool::Text && view_.typingBoxOpen();
+    if (printing) covered = QRect(QPoint(0, 0), surface_.drawingSize());
+    drawnAt_ = covered.topLeft();
+    drawnOver_ = covered.isEmpty() ? QImage() : history_.kept().copy(covered);
 }
 
 }  // namespace chromadeck::capture

@@ -79,7 +79,10 @@ class StepReader {
     qsizetype at_;
 };
 
-void encodeRuns(StepWriter& out, const QImage& before, const QImage& after, const QRect& area) {
+// `before` holds the pixels of `area` as they were, from `beforeAt` in the picture's
+// coordinates (the whole picture, or only a piece of it).
+void encodeRuns(StepWriter& out, const QImage& before, QPoint beforeAt, const QImage& after,
+                const QRect& area) {
     out.append(kRunsMagic, 4);
     out.word(quint32(after.width()));
     out.word(quint32(after.height()));
@@ -88,7 +91,8 @@ void encodeRuns(StepWriter& out, const QImage& before, const QImage& after, cons
     // bytes are those of comparing the whole picture.
     const int left = area.left(), width = area.right() + 1;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto* was = reinterpret_cast<const quint32*>(before.constScanLine(y));
+        const auto* was =
+            reinterpret_cast<const quint32*>(before.constScanLine(y - beforeAt.y())) - beforeAt.x();
         const auto* now = reinterpret_cast<const quint32*>(after.constScanLine(y));
         if (std::memcmp(was + left, now + left, size_t(width - left) * 4) == 0) continue;
         for (int x = left; x < width;) {
@@ -215,9 +219,26 @@ std::optional<QByteArray> EncodeSnapshotDelta(const QImage& before, const QImage
     try {
         StepWriter out(largestBlock);
         if (sameRunShape(before, after))
-            encodeRuns(out, before, after, within ? *within & after.rect() : after.rect());
+            encodeRuns(out, before, QPoint(0, 0), after,
+                       within ? *within & after.rect() : after.rect());
         else
             encodeWhole(out, before, after, largestBlock);
+        return out.take();
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<QByteArray> EncodeDrawnDelta(const QImage& before, QPoint at, const QImage& after,
+                                           qsizetype largestBlock) {
+    // Nothing drawn is a step that changes nothing.
+    const QRect area = before.isNull() ? QRect() : QRect(at, before.size());
+    if (after.isNull() || after.depth() != 32 ||
+        (!before.isNull() && (before.format() != after.format() || !after.rect().contains(area))))
+        return std::nullopt;
+    try {
+        StepWriter out(largestBlock);
+        encodeRuns(out, before, at, after, area);
         return out.take();
     } catch (const std::bad_alloc&) {
         return std::nullopt;

@@ -29,6 +29,14 @@ std::optional<QByteArray> EncodeSnapshotDelta(
     qsizetype largestBlock = std::numeric_limits<qsizetype>::max(),
     std::optional<QRect> within = std::nullopt);
 
+// The step from a picture to `after`, when they differ only inside the rectangle at `at`
+// of before's size and `before` holds that rectangle's pixels as they were. The bytes are
+// those EncodeSnapshotDelta gives for the two whole pictures. Nothing without the memory,
+// or when the rectangle does not lie inside `after` in its format.
+std::optional<QByteArray> EncodeDrawnDelta(
+    const QImage& before, QPoint at, const QImage& after,
+    qsizetype largestBlock = std::numeric_limits<qsizetype>::max());
+
 // Whether `step` keeps its two pictures whole (so taking it replaces the picture instead
 // of changing some of its pixels).
 bool IsWholePictureStep(const QByteArray& step);

@@ -216,6 +216,9 @@ void CaptureSessionTest::undoAndRedoRestorePixels() {
             QCOMPARE(r.picture(), before);
             r.session.pressButton(ToolbarButton::Redo);
             QCOMPARE(r.picture(), after);
+            // One screenful: the picture shown is the history's kept picture itself.
+            QCOMPARE(r.session.history().kept().constBits(),
+                     r.session.surface().persistentImage().constBits());
         }
     }
 }
@@ -279,9 +282,9 @@ void CaptureSessionTest::textSizeFallsBackToTheLastPositiveOne() {
 }
 
 void CaptureSessionTest::annotationWithoutMemoryGoesAndIsToldOf() {
-    // The run shares the grabbed screen; its first annotation needs a screenful of its own.
+    // No room for the step an annotation makes.
     RecordingView view;
-    CaptureSession session(view, QSizeF(400, 300), HistoryLimits{.largestBlock = 400 * 300});
+    CaptureSession session(view, QSizeF(400, 300), HistoryLimits{.largestBlock = 64});
     QImage shot(400, 300, QImage::Format_RGB32);
     shot.fill(kGrey);
     QVERIFY(!session.start(QImage()));
