@@ -262,6 +262,8 @@ void CaptureSessionTest::textSizeFallsBackToTheLastPositiveOne() {
     QGuiApplication fonts(argc, argv);
     Run r;
     r.drag({50, 50}, {350, 250});
+    r.session.pressButton(ToolbarButton::Rectangle);
+    r.drag({60, 60}, {100, 100});
     r.session.pressButton(ToolbarButton::Text);
     r.view.sizeTyped = QStringLiteral("zero");
     r.click({150.4f, 120.6f});  // opens the box at the whole pixel, at the opening size
@@ -269,8 +271,10 @@ void CaptureSessionTest::textSizeFallsBackToTheLastPositiveOne() {
     QCOMPARE(r.view.boxPoints, 11.0);
 
     r.view.sizeTyped = QStringLiteral("24");
-    r.click({380, 20});  // outside the region, still a commit
+    r.session.mouseDown(1, 380, 20);  // outside the region, still a commit, without a move
+    r.session.mouseUp(1, 380, 20);
     QVERIFY(!r.view.box);
+    QCOMPARE(r.at(100, 80), kRed);  // what was kept before stays through it
     QCOMPARE(r.session.surface().FontSize(), 24.0);
     r.session.pressButton(ToolbarButton::Undo);  // the commit was a snapshot
     QVERIFY(r.session.overlay().toolbarShown);
