@@ -252,6 +252,13 @@ const QImage& DrawingSurface::persistentImage() const {
     return store_;
 }
 
+void DrawingSurface::releaseScreenLayer() {
+    if (!screenLayerUsed_) {
+        screenLayer_ = QImage();
+        layerDrawn_ = QRect();
+    }
+}
+
 QImage& DrawingSurface::editImage() {
     ensureStoreCovers(drawingSize());
     storeIsBackground_ = false;

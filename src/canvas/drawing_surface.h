@@ -171,6 +171,9 @@ class DrawingSurface {
     QImage& editImage();
     // Transparent except for screen-only drawing; null when there is none.
     const QImage* screenLayer() const;
+    // Lets the screen-only layer's memory go when nothing is drawn on it; screen-only
+    // drawing makes it again. For a surface whose screen-only drawing comes in bursts.
+    void releaseScreenLayer();
     // A repaint is about to happen: later drawing must ask for another one.
     void repaintStarted() { updatePending_ = false; }
 

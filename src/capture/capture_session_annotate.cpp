@@ -128,6 +128,8 @@ void CaptureSession::annotationRelease(float X, float Y) {
     }
     run_.Drawing = false;
     PushSnapshot();
+    // Between strokes the previews' pages of a screen-sized layer would stay resident.
+    surface_.releaseScreenLayer();
 }
 
 void CaptureSession::keepWhatReleaseCovers(float X, float Y) {

@@ -3,6 +3,11 @@
 
 #include <QCoreApplication>
 #include <cstdlib>
+#include <new>
+
+#ifdef __unix__
+#include <sys/mman.h>
+#endif
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -38,15 +43,55 @@ QImage NewPicture(QSize size, QImage::Format format) {
     return QImage(size, format);
 }
 
+namespace {
+
+// Cleared memory straight from the system: its pages cost nothing until written, and go
+// back to the system when freed. calloc gives that only while the C library decides to
+// map large blocks, which it stops doing once a few of them were freed.
+struct ClearBlock {
+    void* memory = nullptr;
+    size_t bytes = 0;
+};
+
+ClearBlock allocateClear(size_t bytes) {
+#ifdef __unix__
+    void* memory =
+        ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    return memory == MAP_FAILED ? ClearBlock{} : ClearBlock{memory, bytes};
+#else
+    return ClearBlock{std::calloc(bytes, 1), bytes};
+#endif
+}
+
+void releaseClear(const ClearBlock& block) {
+#ifdef __unix__
+    ::munmap(block.memory, block.bytes);
+#else
+    std::free(block.memory);
+#endif
+}
+
+void freeClear(void* block) {
+    auto* clear = static_cast<ClearBlock*>(block);
+    releaseClear(*clear);
+    delete clear;
+}
+
+}  // namespace
+
 QImage NewClearPicture(QSize size, QImage::Format format) {
     if (size.isEmpty() || !FitsPictureBudget(size, format)) return QImage();
     const qsizetype bytesPerLine =
         (qsizetype(size.width()) * QImage::toPixelFormat(format).bitsPerPixel() + 31) / 32 * 4;
-    void* pixels = std::calloc(size_t(bytesPerLine) * size_t(size.height()), 1);
-    if (!pixels) return QImage();
-    return QImage(
-        static_cast<uchar*>(pixels), size.width(), size.height(), bytesPerLine, format,
-        [](void* memory) { std::free(memory); }, pixels);
+    const ClearBlock block = allocateClear(size_t(bytesPerLine) * size_t(size.height()));
+    if (!block.memory) return QImage();
+    auto* owned = new (std::nothrow) ClearBlock(block);
+    if (!owned) {
+        releaseClear(block);
+        return QImage();
+    }
+    return QImage(static_cast<uchar*>(block.memory), size.width(), size.height(), bytesPerLine,
+                  format, freeClear, owned);
 }
 
 void GiveFreedMemoryBack() {

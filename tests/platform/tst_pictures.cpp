@@ -263,6 +263,16 @@ void PicturesTest::picturesAreBudgetedByMemory() {
     }
     const PictureBudgetOverride exact(100 * 80 * 4);
     QCOMPARE(LoadPicture(path).image.size(), QSize(100, 80));
+    // A cleared picture is as budgeted, transparent, and an image like any other.
+    QVERIFY(NewClearPicture({100, 81}, QImage::Format_ARGB32_Premultiplied).isNull());
+    QImage clear = NewClearPicture({100, 80}, QImage::Format_ARGB32_Premultiplied);
+    QImage transparent(100, 80, QImage::Format_ARGB32_Premultiplied);
+    transparent.fill(Qt::transparent);
+    QCOMPARE(clear, transparent);
+    const QImage before = clear;
+    clear.setPixel(99, 79, qRgb(1, 2, 3));
+    QCOMPARE(before, transparent);  // a copy keeps its pixels
+    QCOMPARE(clear.pixel(99, 79), qRgb(1, 2, 3));
     // The reasons are the system's own.
     QCOMPARE(LoadPicture(dir_.filePath("missing.png")).error, qt_error_string(ENOENT));
     QFile::setPermissions(path, QFileDevice::WriteOwner);
