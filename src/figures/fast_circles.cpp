@@ -9,146 +9,89 @@
 #include "canvas/random_source.h"
 #include "canvas/raster/nested_row.h"
 #include "canvas/raster/pen_shapes.h"
+#include "canvas/raster/pixel_ops.h"
+#include "circle_rings.h"
 #include "counted_loop.h"
 #include "fast_figures.h"
 
 #include <cmath>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace chromadeck {
 
 namespace {
 
-using raster::ceilToInt;
-using raster::floorToInt;
-using raster::RowRun;
-
-// The rings as raster::ellipseOutlineSpans sees them: each the band between the ellipses
-// half a pen outside and inside its path, with the same numbers, so the same pixels.
-// Kept column by column, so that a row's edges can be worked out two rings at a time.
-struct Rings {
-    std::vector<double> oa, ob2, ia, ib, ib2;
-    std::vector<char> holed;             // the inner ellipse exists
-    std::vector<double> holeReach;       // ib where it does, else -1: no row is that near
-    std::vector<int> firstRow, lastRow;  // rows the outer ellipse reaches, unclipped
-    std::vector<QRgb> colour;
-
-    std::size_t size() const { return colour.size(); }
-    bool reaches(std::size_t k, int y) const { return y >= firstRow[k] && y <= lastRow[k]; }
-
-    // The first ring (the smallest) that reaches row y; size() when none does.
-    std::size_t lowestReaching(int y) const {
-        std::size_t lo = 0, hi = size();
-        while (lo < hi) {
-            const std::size_t mid = (lo + hi) / 2;
-            if (reaches(mid, y))
-                hi = mid;
-            else
-                lo = mid + 1;
-        }
-        return lo;
-    }
-
-    double outer(std::size_t k, double dy) const {
-        return oa[k] * std::sqrt(std::max(0.0, 1.0 - (dy * dy) / ob2[k]));
-    }
-    double inner(std::size_t k, double dy) const {
-        return ia[k] * std::sqrt(std::max(0.0, 1.0 - (dy * dy) / ib2[k]));
-    }
-
-    // Ring k's run on the row dy from the centre, from its outer and inner edge there.
-    RowRun run(std::size_t k, double cx, double dy, double out, double in) const {
-        RowRun r;
-        r.first = floorToInt(cx - out) + 1;
-        r.last = ceilToInt(cx + out) - 1;
-        if (holed[k] && std::fabs(dy) <= ib[k]) {
-            r.holeFirst = ceilToInt(cx - in);
-            r.holeLast = floorToInt(cx + in);
-        }
-        return r;
-    }
-    RowRun run(std::size_t k, double cx, double dy) const {
-        return run(k, cx, dy, outer(k, dy), inner(k, dy));
-    }
-
-    // The runs of rings from..to-1 on the row dy from the centre, into `runs`; two rings
-    // at a time where the processor has SSE2 (every x86-64 does): the same divisions,
-    // square roots and roundings as one at a time, so the same numbers, in a fraction of
-    // the time. The holes of rings without one are worked out too, and not used.
-    void runs(std::size_t from, std::size_t to, double cx, double dy, RowRun* out) const {
-        std::size_t k = from;
-#if defined(__SSE2__)
-        const __m128d dy2 = _mm_set1_pd(dy * dy), one = _mm_set1_pd(1.0);
-        const __m128d zero = _mm_setzero_pd(), centre = _mm_set1_pd(cx);
-        const __m128d distance = _mm_set1_pd(std::fabs(dy));
-        const __m128i oneInt = _mm_set1_epi32(1), noHole = _mm_setr_epi32(1, 0, 1, 0);
-        for (; k + 2 <= to; k += 2) {
-            const __m128d o = _mm_sub_pd(one, _mm_div_pd(dy2, _mm_loadu_pd(&ob2[k])));
-            const __m128d i = _mm_sub_pd(one, _mm_div_pd(dy2, _mm_loadu_pd(&ib2[k])));
-            // MAXPD gives its second operand unless the first is greater: std::max(0.0, v).
-            const __m128d outer =
-                _mm_mul_pd(_mm_loadu_pd(&oa[k]), _mm_sqrt_pd(_mm_max_pd(o, zero)));
-            const __m128d inner =
-                _mm_mul_pd(_mm_loadu_pd(&ia[k]), _mm_sqrt_pd(_mm_max_pd(i, zero)));
-            const __m128i first = _mm_add_epi32(floors(_mm_sub_pd(centre, outer)), oneInt);
-            const __m128i last = _mm_sub_epi32(ceils(_mm_add_pd(centre, outer)), oneInt);
-            const __m128i holeFirst = ceils(_mm_sub_pd(centre, inner));
-            const __m128i holeLast = floors(_mm_add_pd(centre, inner));
-            // Each ring's hole, or none where the ring has no inner edge on this row.
-            const __m128i holed =
-                _mm_castpd_si128(_mm_cmple_pd(distance, _mm_loadu_pd(&holeReach[k])));
-            const __m128i holes =
-                _mm_or_si128(_mm_and_si128(holed, _mm_unpacklo_epi32(holeFirst, holeLast)),
-                             _mm_andnot_si128(holed, noHole));
-            const __m128i runs = _mm_unpacklo_epi32(first, last);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(&out[k]), _mm_unpacklo_epi64(runs, holes));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(&out[k + 1]),
-                             _mm_unpackhi_epi64(runs, holes));
-        }
-#endif
-        for (; k < to; ++k) out[k] = run(k, cx, dy);
-    }
-
-#if defined(__SSE2__)
-    // floorToInt and ceilToInt of two values: truncated, then one down (up) where the
-    // truncation went up (down). The two results are the low two lanes.
-    static __m128i truncated(__m128d& v) {
-        v = _mm_min_pd(_mm_max_pd(v, _mm_set1_pd(-1073741824.0)), _mm_set1_pd(1073741824.0));
-        return _mm_cvttpd_epi32(v);
-    }
-    static __m128i lanes(__m128d mask) {  // the two 64-bit masks as two 32-bit ones
-        return _mm_shuffle_epi32(_mm_castpd_si128(mask), _MM_SHUFFLE(3, 3, 2, 0));
-    }
-    static __m128i floors(__m128d v) {
-        const __m128i t = truncated(v);
-        return _mm_add_epi32(t, lanes(_mm_cmplt_pd(v, _mm_cvtepi32_pd(t))));
-    }
-    static __m128i ceils(__m128d v) {
-        const __m128i t = truncated(v);
-        return _mm_sub_epi32(t, lanes(_mm_cmpgt_pd(v, _mm_cvtepi32_pd(t))));
-    }
-#endif
+// Room for every ring's run on one row, and a row of pixels to paint in.
+struct RowScratch {
+    std::vector<raster::RowRun> runs;
+    std::vector<RowHole> holes;
+    std::vector<std::uint32_t> pixels;
+    RowScratch(std::size_t rings, int width)
+        : runs(rings), holes(rings), pixels(static_cast<std::size_t>(width)) {}
 };
 
-// Paints the row dy from the centre with the rings from `lowest` up, the first that
-// reaches it. `runs` is room for every ring's run.
-void paintRow(raster::NestedRow& row, const Rings& rings, std::size_t lowest, double cx, double dy,
-              RowRun* runs) {
+// Copies the pixels first..last of `from` but those still open in `row` into `to`.
+void copyPainted(const raster::NestedRow& row, int first, int last, const std::uint32_t* from,
+                 std::uint32_t* to) {
+    if (first > last) return;
+    const int openFirst = row.isOpen() ? std::clamp(row.openFirst(), first, last + 1) : last + 1;
+    const int openLast = row.isOpen() ? std::clamp(row.openLast(), openFirst - 1, last) : last;
+    raster::streamPixels(from + first, from + openFirst, to + first);
+    raster::streamPixels(from + openLast + 1, from + last + 1, to + openLast + 1);
+}
+
+// Paints the rings top-1 down to `lowest` over the open row, each of which overlaps the
+// hole of the one above it, with room for their holes in `holes`. Answers whether an
+// edge of top's hole or theirs fell on a whole pixel, where a ring may not cover what is
+// open after all: then what it painted is not to be used.
+bool paintBelowOverOpen(raster::NestedRow& stack, const CircleRings& rings, std::size_t lowest,
+                        std::size_t top, double cx, double dy, RowHole* holes) {
+    const bool onWholePixel = rings.holes(lowest, top + 1, cx, dy, holes);
+    stack.paintDownOverOpen(holes, rings.colours(), lowest, top);
+    return onWholePixel;
+}
+
+// Paints the row dy from the centre, `width` pixels wide, with the rings from `lowest`
+// up, the first that reaches it, and the same into `twin` if there is one.
+void paintRow(const CircleRings& rings, std::size_t lowest, double cx, double dy, int width,
+              std::uint32_t* row, std::uint32_t* twin, RowScratch& scratch) {
+    raster::NestedRow stack;
+    stack.start(0, width, row, twin);
     // Rings whose hole holds the whole open row show nothing on it: skip them.
     std::size_t lo = lowest, hi = rings.size();
     while (lo < hi) {
         const std::size_t mid = (lo + hi) / 2;
-        if (row.holeHoldsOpen(rings.run(mid, cx, dy)))
+        if (stack.holeHoldsOpen(rings.run(mid, cx, dy)))
             hi = mid;
         else
             lo = mid + 1;
     }
+    if (lo == lowest) return;
+    // Where each ring overlaps the hole of the one above it, as it does wherever the pen
+    // is as wide as the step, a ring's outer edge cannot bound what is still open: only
+    // its hole matters, which halves the square roots. An edge on a whole pixel, where
+    // the overlap could miss that pixel, sends the row the long way.
+    const std::size_t top = lo - 1;
+    if (rings.eachOverlapsNextHole(lowest, top)) {
+        // Painted in a row that stays in the processor's cache, then streamed out: the
+        // pieces come one or two pixels at a time from both ends, which the image's
+        // memory would serve one cache miss after another.
+        std::uint32_t* const pixels = scratch.pixels.data();
+        stack.start(0, width, pixels);
+        const raster::RowRun outermost = rings.run(top, cx, dy);
+        stack.paint(outermost, rings.colour(top));
+        if (!paintBelowOverOpen(stack, rings, lowest, top, cx, dy, scratch.holes.data())) {
+            const int first = std::max(outermost.first, 0);
+            const int last = std::min(outermost.last, width - 1);
+            copyPainted(stack, first, last, pixels, row);
+            if (twin) copyPainted(stack, first, last, pixels, twin);
+            return;
+        }
+        stack.start(0, width, row, twin);
+    }
+    raster::RowRun* runs = scratch.runs.data();
     rings.runs(lowest, lo, cx, dy, runs);
-    for (std::size_t k = lo; k-- > lowest && row.isOpen();) row.paint(runs[k], rings.colour[k]);
+    for (std::size_t k = lo; k-- > lowest && stack.isOpen();) stack.paint(runs[k], rings.colour(k));
 }
 
 }  // namespace
@@ -166,23 +109,13 @@ void DrawCircleFigureFast(FigurePanel& panel, RandomSource& random, float X, flo
     const double h = width / 2.0;
     const double cx = raster::penCentre(canvas.pixelX(X), width);
     const double cy = raster::penCentre(canvas.pixelY(Y), width);
-    Rings rings;
+    CircleRings rings;
     forCounter<Long>(1, largest, *step, [&](Long radius) {
         // As Circle works out a ring: radii in the horizontal unit, the aspect shortening one.
         const double r = std::fabs(canvas.unitsToPixelsX(static_cast<float>(radius)));
         const double a = ratio <= 1 ? r : r / ratio;
         const double b = ratio <= 1 ? r * std::fabs(ratio) : r;
-        const double ob = b + h, ia = a - h, ib = b - h;
-        rings.oa.push_back(a + h);
-        rings.ob2.push_back(ob * ob);
-        rings.ia.push_back(ia);
-        rings.ib.push_back(ib);
-        rings.ib2.push_back(ib * ib);
-        rings.holed.push_back(ia > 0 && ib > 0);
-        rings.holeReach.push_back(ia > 0 && ib > 0 ? ib : -1.0);
-        rings.firstRow.push_back(floorToInt(cy - ob) + 1);
-        rings.lastRow.push_back(ceilToInt(cy + ob) - 1);
-        rings.colour.push_back(RandomColor(random).toQRgb());
+        rings.add(a, b, h, cy, RandomColor(random).toQRgb());
     });
     if (rings.size() == 0) return;
     panel.hideText5();
@@ -193,13 +126,12 @@ void DrawCircleFigureFast(FigurePanel& panel, RandomSource& random, float X, flo
     const QSize area = canvas.drawableSize(image);
     if (area.isEmpty()) return;
     const auto rowOf = [&](int y) { return reinterpret_cast<std::uint32_t*>(image.scanLine(y)); };
-    const int top = std::max(rings.firstRow.back(), 0);
-    const int bottom = std::min(rings.lastRow.back(), area.height() - 1);
+    const int top = std::max(rings.firstRow(rings.size() - 1), 0);
+    const int bottom = std::min(rings.lastRow(rings.size() - 1), area.height() - 1);
     // Row y and its mirror 2 cy - y: the same distance from the centre.
     const int twiceCy = static_cast<int>(2 * cy);
     std::vector<char> done(static_cast<std::size_t>(area.height()), 0);
-    std::vector<RowRun> runs(rings.size());
-    raster::NestedRow row;
+    RowScratch scratch(rings.size(), area.width());
     for (int y = top; y <= bottom; ++y) {
         if (done[y]) continue;
         const std::size_t lowest = rings.lowestReaching(y);
@@ -211,9 +143,9 @@ void DrawCircleFigureFast(FigurePanel& panel, RandomSource& random, float X, flo
             twin = rowOf(mirror);
             done[mirror] = 1;
         }
-        row.start(0, area.width(), rowOf(y), twin);
-        paintRow(row, rings, lowest, cx, y - cy, runs.data());
+        paintRow(rings, lowest, cx, y - cy, area.width(), rowOf(y), twin, scratch);
     }
+    raster::finishStreamedPixels();
     canvas.markDrawn();
 }
 

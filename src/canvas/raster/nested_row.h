@@ -6,6 +6,7 @@
 #include <QRgb>
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 // One row of a stack of nested outlines (rings, box outlines), painted from the last one
 // drawn down so that every pixel is written once, however many outlines lie on it.
@@ -69,6 +70,57 @@ class NestedRow {
         fill(std::max({openFirst_, run.first, run.holeLast + 1}), std::min(openLast_, run.last), c);
         openFirst_ = std::max(openFirst_, run.holeFirst);
         openLast_ = std::min(openLast_, run.holeLast);
+    }
+    // The outlines to-1 down to `from`, whose runs each hold every pixel still open when
+    // it comes: each paints those outside its hole, holes[k] (first..last, none when
+    // first > last), in colours[k] (opaque). To spare the processor guessing how long
+    // each piece is, a piece of two pixels or fewer is written as two pixels, so that
+    // up to two open pixels at either end may be coloured and stay open: meant for a
+    // scratch row of which only what is painted is kept. Its twin is not painted.
+    template <typename Hole>
+    void paintDownOverOpen(const Hole* holes, const std::uint32_t* colours, std::size_t from,
+                           std::size_t to) {
+        std::uint32_t* const row = row_;
+        int left = openFirst_, right = openLast_;
+        const int width = right - left + 1;
+        std::size_t k = to;
+        // While two or more pixels are open, each end gets one store of two pixels.
+        for (; k > from && left < right; --k) {
+            const std::uint32_t c = colours[k - 1];
+            const Hole& hole = holes[k - 1];
+            const int holeFirst = hole.first, holeLast = hole.last;
+            if (holeFirst > holeLast) {
+                std::fill(row + left, row + right + 1, c);
+                left = 1;
+                right = 0;
+                break;
+            }
+            const std::uint64_t pair = c * 0x100000001ull;
+            const int leftEnd = std::min(right, holeFirst - 1);
+            const int rightStart = std::max(left, holeLast + 1);
+            if (leftEnd - left >= 2)
+                std::fill(row + left, row + leftEnd + 1, c);
+            else
+                std::memcpy(row + left, &pair, sizeof pair);
+            if (right - rightStart >= 2)
+                std::fill(row + rightStart, row + right + 1, c);
+            else
+                std::memcpy(row + right - 1, &pair, sizeof pair);
+            left = std::max(left, holeFirst);
+            right = std::min(right, holeLast);
+        }
+        // One pixel open: the first outline whose hole leaves it out paints it.
+        for (; k > from && left == right; --k) {
+            const Hole& hole = holes[k - 1];
+            if (hole.first <= left && left <= hole.last) continue;
+            row[left] = colours[k - 1];
+            left = 1;
+            right = 0;
+        }
+        // Nothing lies between one outline and the next: all that closed was painted.
+        painted_ += width - std::max(0, right - left + 1);
+        openFirst_ = left;
+        openLast_ = right;
     }
     // Paints every pixel still open, as something that fills the last hole does.
     void fillOpen(QRgb colour) {

@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace chromadeck::raster {
 
 namespace {
@@ -16,6 +20,24 @@ inline const std::uint32_t* rowOf(const QImage& image, int y) {
 }
 constexpr std::uint32_t kRgbMask = 0x00FFFFFFu;
 }  // namespace
+
+void streamPixels(const std::uint32_t* begin, const std::uint32_t* end, std::uint32_t* to) {
+#if defined(__SSE2__)
+    // Streaming stores write whole aligned 16 bytes.
+    for (; begin < end && reinterpret_cast<std::uintptr_t>(to) % 16 != 0; ++begin, ++to)
+        *to = *begin;
+    for (; end - begin >= 4; begin += 4, to += 4)
+        _mm_stream_si128(reinterpret_cast<__m128i*>(to),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin)));
+#endif
+    std::copy(begin, end, to);
+}
+
+void finishStreamedPixels() {
+#if defined(__SSE2__)
+    _mm_sfence();
+#endif
+}
 
 void copyRect(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx, int sy) {
     // Trim the block so that both the source and the destination rectangles are inside.
