@@ -19,6 +19,9 @@ void CircleRings::add(double a, double b, double h, double cy, QRgb colour) {
     ob2_.push_back(ob * ob);
     ia_.push_back(ia);
     ib2_.push_back(ib * ib);
+    roughIa_.push_back(static_cast<float>(ia));
+    roughInverseIb2_.push_back(static_cast<float>(1 / (ib * ib)));
+    roughSlack_.push_back(static_cast<float>(kRoughError * (4 * std::fabs(ia) + 1)));
     holeReach_.push_back(holed ? ib : -1.0);
     firstRow_.push_back(floorToInt(cy - ob) + 1);
     lastRow_.push_back(ceilToInt(cy + ob) - 1);
@@ -76,43 +79,6 @@ void CircleRings::runs(std::size_t from, std::size_t to, double cx, double dy, R
     }
 #endif
     for (; k < to; ++k) out[k] = run(k, cx, dy);
-}
-
-bool CircleRings::holes(std::size_t from, std::size_t to, double cx, double dy,
-                        RowHole* out) const {
-    static_assert(sizeof(RowHole) == 2 * sizeof(int));
-    std::size_t k = from;
-    bool onWholePixel = false;
-#if defined(__SSE2__)
-    const __m128d dy2 = _mm_set1_pd(dy * dy), centre = _mm_set1_pd(cx);
-    const __m128d distance = _mm_set1_pd(std::fabs(dy));
-    const __m128i noHole = _mm_setr_epi32(1, 0, 1, 0);
-    __m128d whole = _mm_setzero_pd();
-    for (; k + 2 <= to; k += 2) {
-        const __m128d inner = sse2::edges(&ia_[k], &ib2_[k], dy2);
-        const sse2::Truncated left(_mm_sub_pd(centre, inner)), right(_mm_add_pd(centre, inner));
-        const __m128d holedMask = _mm_cmple_pd(distance, _mm_loadu_pd(&holeReach_[k]));
-        whole = _mm_or_pd(
-            whole, _mm_and_pd(holedMask, _mm_or_pd(left.onWholePixel(), right.onWholePixel())));
-        // Each ring's hole, or none where the ring has no inner edge on this row.
-        const __m128i holed = _mm_castpd_si128(holedMask);
-        const __m128i holes =
-            _mm_or_si128(_mm_and_si128(holed, _mm_unpacklo_epi32(left.ceils(), right.floors())),
-                         _mm_andnot_si128(holed, noHole));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(&out[k]), holes);
-    }
-    onWholePixel = _mm_movemask_pd(whole) != 0;
-#endif
-    for (; k < to; ++k) {
-        out[k] = RowHole{};
-        if (!hasHoleOn(k, dy)) continue;
-        const double in = inner(k, dy);
-        const double left = std::clamp(cx - in, -1073741824.0, 1073741824.0);
-        const double right = std::clamp(cx + in, -1073741824.0, 1073741824.0);
-        out[k] = RowHole{ceilToInt(left), floorToInt(right)};
-        onWholePixel |= left == std::trunc(left) || right == std::trunc(right);
-    }
-    return onWholePixel;
 }
 
 }  // namespace chromadeck

@@ -69,9 +69,16 @@ class CircleRings {
         return ia_[k] * std::sqrt(std::max(0.0, 1.0 - (dy * dy) / ib2_[k]));
     }
     bool hasHoleOn(std::size_t k, double dy) const { return std::fabs(dy) <= holeReach_[k]; }
+    // The first ring with a hole on the row dy: each ring's hole reaches further.
+    std::size_t firstHoledOn(double dy) const;
+    bool exactHoles(std::size_t from, std::size_t to, double cx, double dy, RowHole* out) const;
     raster::RowRun run(std::size_t k, double cx, double dy, double out, double in) const;
 
     std::vector<double> oa_, ob2_, ia_, ib2_;
+    // The inner edge in single precision, four rings at a time, with a bound on how far
+    // it can lie from the exact one (plus a share of the centre's size): see holes().
+    static constexpr double kRoughError = 1.0 / (1 << 22);
+    std::vector<float> roughIa_, roughInverseIb2_, roughSlack_;
     std::vector<double> holeReach_;        // the inner half-height where there is a hole, else -1
     std::vector<int> firstRow_, lastRow_;  // rows the outer ellipse reaches, unclipped
     std::vector<int> gapsBelow_{0};        // rings below k that leave a gap under the next

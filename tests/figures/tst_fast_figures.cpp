@@ -3,6 +3,7 @@
 // taken, the same pen colour and current point left behind.
 #include "canvas/random_source.h"
 #include "figures/bar_figure.h"
+#include "figures/circle_rings.h"
 #include "figures/concentric_figures.h"
 #include "figures/fast_figures.h"
 #include "figures/value_panel.h"
@@ -222,6 +223,45 @@ class FastFiguresTest : public QObject {
         DrawBarFigureFast(quick, fast, r2);
         QCOMPARE(quick.minStrokeLength, plain.minStrokeLength);
         compareCanvases(reference, fast, r1, r2);
+    }
+
+    // A row's holes, most of them worked out in single precision, against each ring's
+    // exact edges: rings small and huge, centres on and off the canvas, and edges on
+    // whole pixels (whole radii about a centre halfway between pixels).
+    void ringHolesMatchTheExactEdges() {
+        std::mt19937 g(7);
+        const auto real = [&](double lo, double hi) {
+            return std::uniform_real_distribution(lo, hi)(g);
+        };
+        for (int set = 0; set < 200; ++set) {
+            const bool wholePixels = set % 4 == 0;
+            const double h = wholePixels ? 0.5 : real(0.5, 20);
+            const double cx = wholePixels ? std::floor(real(-500, 2500)) + 0.5 : real(-3000, 5000);
+            const double spacing = wholePixels ? 1 : real(0.05, 3), aspect = real(0.1, 3);
+            const double largest = real(50, 6000);
+            CircleRings rings;
+            for (double r = spacing; r < largest; r += spacing)
+                rings.add(r, wholePixels ? r : r * aspect, h, 0, 0);
+            std::vector<RowHole> holes(rings.size());
+            for (int row = 0; row < 40; ++row) {
+                const double dy = row == 0 ? 0.0 : std::floor(real(-2000, 2000)) + 0.5;
+                const bool reportedWhole = rings.holes(0, rings.size(), cx, dy, holes.data());
+                for (std::size_t k = 0; k < rings.size(); ++k) {
+                    const raster::RowRun exact = rings.run(k, cx, dy);
+                    if (holes[k].first != exact.holeFirst || holes[k].last != exact.holeLast)
+                        QFAIL(qPrintable(QString("set %1, dy %2, ring %3: %4..%5, exactly %6..%7")
+                                             .arg(set)
+                                             .arg(dy)
+                                             .arg(k)
+                                             .arg(holes[k].first)
+                                             .arg(holes[k].last)
+                                             .arg(exact.holeFirst)
+                                             .arg(exact.holeLast)));
+                }
+                // Through the centre, whole radii less half a pixel end on whole pixels.
+                if (wholePixels && dy == 0) QVERIFY(reportedWhole);
+            }
+        }
     }
 };
 
