@@ -5,6 +5,7 @@
 
 #include "canvas/random_source.h"
 #include "canvas/raster/pen_shapes.h"
+#include "figures/circle_rings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,14 +36,17 @@ QImage ringPicture(const RingLayout& layout) {
     // every corner.
     const double farthest =
         std::hypot(std::max(cx, layout.width - cx), std::max(cy, layout.height - cy));
-    const raster::ClipRect clip = raster::ClipRect::of(image);
+    const double h = layout.penPixels / 2.0;
+    const double ringsCx = raster::penCentre(cx, layout.penPixels);
+    const double ringsCy = raster::penCentre(cy, layout.penPixels);
+    CircleRings rings;
     for (double r = 1;; r += layout.stepUnits) {
         const double radius = r * kPixelsPerUnit;
-        if (radius - layout.penPixels / 2.0 > farthest) break;
-        const RgbColor colour = RandomColor(random);
-        raster::ellipseOutlineSpans(cx, cy, radius, radius, layout.penPixels, clip,
-                                    raster::SpanWriter(image, colour.toQRgb()));
+        if (radius - h > farthest) break;
+        rings.add(radius, radius, h, ringsCy, RandomColor(random).toQRgb());
     }
+    // Each pixel painted once: the picture is made at every start.
+    paintCircleRings(rings, ringsCx, ringsCy, image, image.size());
     return image;
 }
 

@@ -4,7 +4,9 @@
 #include "canvas/raster/nested_row.h"
 #include "canvas/raster/spans.h"
 
+#include <QImage>
 #include <QRgb>
+#include <QSize>
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -116,5 +118,11 @@ struct Truncated {
 
 }  // namespace sse2
 #endif
+
+// Paints the rings about (cx, cy), each pixel once, as drawing them from the smallest to
+// the largest would, within the first area.width() x area.height() pixels of `image`
+// (RGB32). The centre is where ellipseOutlineSpans puts it for the pen: its
+// penCentre.
+void paintCircleRings(const CircleRings& rings, double cx, double cy, QImage& image, QSize area);
 
 }  // namespace chromadeck

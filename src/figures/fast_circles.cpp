@@ -96,6 +96,32 @@ void paintRow(const CircleRings& rings, std::size_t lowest, double cx, double dy
 
 }  // namespace
 
+void paintCircleRings(const CircleRings& rings, double cx, double cy, QImage& image, QSize area) {
+    if (rings.size() == 0 || area.isEmpty()) return;
+    const auto rowOf = [&](int y) { return reinterpret_cast<std::uint32_t*>(image.scanLine(y)); };
+    const int top = std::max(rings.firstRow(rings.size() - 1), 0);
+    const int bottom = std::min(rings.lastRow(rings.size() - 1), area.height() - 1);
+    // Row y and its mirror 2 cy - y: the same distance from a centre on a row or halfway.
+    const int twiceCy = static_cast<int>(2 * cy);
+    const bool mirrored = twiceCy == 2 * cy;
+    std::vector<char> done(static_cast<std::size_t>(area.height()), 0);
+    RowScratch scratch(rings.size(), area.width());
+    for (int y = top; y <= bottom; ++y) {
+        if (done[y]) continue;
+        const std::size_t lowest = rings.lowestReaching(y);
+        // The mirror row is painted alike when the same rings reach it; rounding may leave
+        // a ring's first and last row unequally far from the centre.
+        const int mirror = twiceCy - y;
+        std::uint32_t* twin = nullptr;
+        if (mirrored && mirror > y && mirror <= bottom && rings.lowestReaching(mirror) == lowest) {
+            twin = rowOf(mirror);
+            done[mirror] = 1;
+        }
+        paintRow(rings, lowest, cx, y - cy, area.width(), rowOf(y), twin, scratch);
+    }
+    raster::finishStreamedPixels();
+}
+
 void DrawCircleFigureFast(FigurePanel& panel, RandomSource& random, float X, float Y) {
     DrawingSurface& canvas = panel.Picture1();
     const Long largest = panel.HScroll1() / 2;
@@ -123,29 +149,7 @@ void DrawCircleFigureFast(FigurePanel& panel, RandomSource& random, float X, flo
     canvas.setCurrentY(Y);
 
     QImage& image = canvas.drawingTarget();
-    const QSize area = canvas.drawableSize(image);
-    if (area.isEmpty()) return;
-    const auto rowOf = [&](int y) { return reinterpret_cast<std::uint32_t*>(image.scanLine(y)); };
-    const int top = std::max(rings.firstRow(rings.size() - 1), 0);
-    const int bottom = std::min(rings.lastRow(rings.size() - 1), area.height() - 1);
-    // Row y and its mirror 2 cy - y: the same distance from the centre.
-    const int twiceCy = static_cast<int>(2 * cy);
-    std::vector<char> done(static_cast<std::size_t>(area.height()), 0);
-    RowScratch scratch(rings.size(), area.width());
-    for (int y = top; y <= bottom; ++y) {
-        if (done[y]) continue;
-        const std::size_t lowest = rings.lowestReaching(y);
-        // The mirror row is painted alike when the same rings reach it; rounding may leave
-        // a ring's first and last row unequally far from the centre.
-        const int mirror = twiceCy - y;
-        std::uint32_t* twin = nullptr;
-        if (mirror > y && mirror <= bottom && rings.lowestReaching(mirror) == lowest) {
-            twin = rowOf(mirror);
-            done[mirror] = 1;
-        }
-        paintRow(rings, lowest, cx, y - cy, area.width(), rowOf(y), twin, scratch);
-    }
-    raster::finishStreamedPixels();
+    paintCircleRings(rings, cx, cy, image, canvas.drawableSize(image));
     canvas.markDrawn();
 }
 

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app_icon.h"
+#include "app/design_geometry.h"
 #include "app/fonts.h"
 #include "app/form1.h"
 #include "app/sample_pictures.h"
 #include "canvas/caption_checks.h"
 #include "canvas/controls/client_area.h"
+#include "canvas/random_source.h"
+#include "canvas/raster/pen_shapes.h"
 #include "form1_session.h"
 #include "support/widget_input.h"
 
@@ -568,6 +571,22 @@ void TestForm1::builtInPictures() {
     }
     QCOMPARE(app::mainSamplePicture(), big);
     QCOMPARE(app::smallSamplePicture(), small);
+    // Each is the plain drawing of its rings, smallest first, each ring over the last.
+    const auto plainRings = [](QSize size, int pen, double step, std::uint64_t seed) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        RandomSource random(seed);
+        const double cx = size.width() / 2, cy = size.height() / 2;
+        const double unit = app::kCanvasUnitWidth / platform::kTwipsPerPixel;
+        const double farthest = std::hypot(size.width() - cx, size.height() - cy);
+        for (double r = 1; r * unit - pen / 2.0 <= farthest; r += step)
+            raster::ellipseOutlineSpans(cx, cy, r * unit, r * unit, pen,
+                                        raster::ClipRect::of(image),
+                                        raster::SpanWriter(image, RandomColor(random).toQRgb()));
+        return image;
+    };
+    QCOMPARE(big, plainRings(big.size(), 360, 360, 0x5EED'0001'C0DE'2026ull));
+    QCOMPARE(small, plainRings(small.size(), 60, 60, 0x5EED'0002'C0DE'2026ull));
 
     Session s;
     QCOMPARE(s.form->Picture1->surface().Picture(), big);
