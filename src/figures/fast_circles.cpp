@@ -14,6 +14,7 @@
 #include "counted_loop.h"
 #include "fast_figures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -41,14 +42,14 @@ void copyPainted(const raster::NestedRow& row, int first, int last, const std::u
 }
 
 // Paints the rings top-1 down to `lowest` over the open row, each of which overlaps the
-// hole of the one above it, with room for their holes in `holes`. Answers whether an
-// edge of top's hole or theirs fell on a whole pixel, where a ring may not cover what is
-// open after all: then what it painted is not to be used.
+// hole of the one above it, with room for their holes in `holes`. Paints nothing and
+// answers false where an edge of top's hole or theirs falls on a whole pixel: there a
+// ring may not cover what is open after all.
 bool paintBelowOverOpen(raster::NestedRow& stack, const CircleRings& rings, std::size_t lowest,
                         std::size_t top, double cx, double dy, RowHole* holes) {
-    const bool onWholePixel = rings.holes(lowest, top + 1, cx, dy, holes);
+    if (rings.holes(lowest, top + 1, cx, dy, holes)) return false;
     stack.paintDownOverOpen(holes, rings.colours(), lowest, top);
-    return onWholePixel;
+    return true;
 }
 
 // Paints the row dy from the centre, `width` pixels wide, with the rings from `lowest`
@@ -80,7 +81,7 @@ void paintRow(const CircleRings& rings, std::size_t lowest, double cx, double dy
         stack.start(0, width, pixels);
         const raster::RowRun outermost = rings.run(top, cx, dy);
         stack.paint(outermost, rings.colour(top));
-        if (!paintBelowOverOpen(stack, rings, lowest, top, cx, dy, scratch.holes.data())) {
+        if (paintBelowOverOpen(stack, rings, lowest, top, cx, dy, scratch.holes.data())) {
             const int first = std::max(outermost.first, 0);
             const int last = std::min(outermost.last, width - 1);
             copyPainted(stack, first, last, pixels, row);
