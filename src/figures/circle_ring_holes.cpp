@@ -27,21 +27,10 @@ bool CircleRings::exactHoles(std::size_t from, std::size_t to, double cx, double
 #if defined(__SSE2__)
     const __m128d dy2 = _mm_set1_pd(dy * dy), centre = _mm_set1_pd(cx);
     const __m128d distance = _mm_set1_pd(std::fabs(dy));
-    const __m128i noHole = _mm_setr_epi32(1, 0, 1, 0);
     __m128d whole = _mm_setzero_pd();
-    for (; k + 2 <= to; k += 2) {
-        const __m128d inner = sse2::edges(&ia_[k], &ib2_[k], dy2);
-        const sse2::Truncated left(_mm_sub_pd(centre, inner)), right(_mm_add_pd(centre, inner));
-        const __m128d holedMask = _mm_cmple_pd(distance, _mm_loadu_pd(&holeReach_[k]));
-        whole = _mm_or_pd(
-            whole, _mm_and_pd(holedMask, _mm_or_pd(left.onWholePixel(), right.onWholePixel())));
-        // Each ring's hole, or none where the ring has no inner edge on this row.
-        const __m128i holed = _mm_castpd_si128(holedMask);
-        const __m128i holes =
-            _mm_or_si128(_mm_and_si128(holed, _mm_unpacklo_epi32(left.ceils(), right.floors())),
-                         _mm_andnot_si128(holed, noHole));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(&out[k]), holes);
-    }
+    for (; k + 2 <= to; k += 2)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(&out[k]),
+                         holePair(k, centre, distance, dy2, whole));
     onWholePixel = _mm_movemask_pd(whole) != 0;
 #endif
     for (; k < to; ++k) {

@@ -52,27 +52,35 @@ RowRun CircleRings::run(std::size_t k, double cx, double dy, double out, double 
     return r;
 }
 
+#if defined(__SSE2__)
+__m128i CircleRings::holePair(std::size_t k, __m128d centre, __m128d distance, __m128d dy2,
+                              __m128d& whole) const {
+    const __m128d inner = sse2::edges(&ia_[k], &ib2_[k], dy2);
+    const sse2::Truncated left(_mm_sub_pd(centre, inner)), right(_mm_add_pd(centre, inner));
+    const __m128d holedMask = _mm_cmple_pd(distance, _mm_loadu_pd(&holeReach_[k]));
+    whole = _mm_or_pd(whole,
+                      _mm_and_pd(holedMask, _mm_or_pd(left.onWholePixel(), right.onWholePixel())));
+    // Each ring's hole, or none where the ring has no inner edge on this row.
+    const __m128i holed = _mm_castpd_si128(holedMask);
+    return _mm_or_si128(_mm_and_si128(holed, _mm_unpacklo_epi32(left.ceils(), right.floors())),
+                        _mm_andnot_si128(holed, _mm_setr_epi32(1, 0, 1, 0)));
+}
+#endif
+
 void CircleRings::runs(std::size_t from, std::size_t to, double cx, double dy, RowRun* out) const {
     std::size_t k = from;
 #if defined(__SSE2__)
     const __m128d dy2 = _mm_set1_pd(dy * dy), centre = _mm_set1_pd(cx);
     const __m128d distance = _mm_set1_pd(std::fabs(dy));
-    const __m128i oneInt = _mm_set1_epi32(1), noHole = _mm_setr_epi32(1, 0, 1, 0);
+    const __m128i oneInt = _mm_set1_epi32(1);
+    __m128d whole = _mm_setzero_pd();
     for (; k + 2 <= to; k += 2) {
         const __m128d outer = sse2::edges(&oa_[k], &ob2_[k], dy2);
-        const __m128d inner = sse2::edges(&ia_[k], &ib2_[k], dy2);
         const __m128i first =
             _mm_add_epi32(sse2::Truncated(_mm_sub_pd(centre, outer)).floors(), oneInt);
         const __m128i last =
             _mm_sub_epi32(sse2::Truncated(_mm_add_pd(centre, outer)).ceils(), oneInt);
-        const __m128i holeFirst = sse2::Truncated(_mm_sub_pd(centre, inner)).ceils();
-        const __m128i holeLast = sse2::Truncated(_mm_add_pd(centre, inner)).floors();
-        // Each ring's hole, or none where the ring has no inner edge on this row.
-        const __m128i holed =
-            _mm_castpd_si128(_mm_cmple_pd(distance, _mm_loadu_pd(&holeReach_[k])));
-        const __m128i holes =
-            _mm_or_si128(_mm_and_si128(holed, _mm_unpacklo_epi32(holeFirst, holeLast)),
-                         _mm_andnot_si128(holed, noHole));
+        const __m128i holes = holePair(k, centre, distance, dy2, whole);
         const __m128i runs = _mm_unpacklo_epi32(first, last);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(&out[k]), _mm_unpacklo_epi64(runs, holes));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(&out[k + 1]), _mm_unpackhi_epi64(runs, holes));

@@ -75,6 +75,13 @@ class CircleRings {
     std::size_t firstHoledOn(double dy) const;
     bool exactHoles(std::size_t from, std::size_t to, double cx, double dy, RowHole* out) const;
     raster::RowRun run(std::size_t k, double cx, double dy, double out, double in) const;
+#if defined(__SSE2__)
+    // The holes of rings k and k+1 on the row dy2 = dy * dy from the centre, as
+    // first, last, first, last; where an edge of one falls on a whole pixel, its lane of
+    // `whole` is set.
+    __m128i holePair(std::size_t k, __m128d centre, __m128d distance, __m128d dy2,
+                     __m128d& whole) const;
+#endif
 
     std::vector<double> oa_, ob2_, ia_, ib2_;
     // The inner edge in single precision, four rings at a time, with a bound on how far
